@@ -1,0 +1,55 @@
+# Kestrel: `make run` starts the program, `make test` runs every test.
+# Both install the Debian packages that are missing first (as root, or through sudo).
+
+BUILD     ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
+SHARED    ?= ../shared
+PACKAGES  := cmake make g++ python3 qtbase5-dev qttools5-dev qttools5-dev-tools \
+             libqt5svg5-dev xvfb xauth
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test bench sanitize clean
+
+all: build
+
+deps:
+	@missing=""; \
+	for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/tools/kestrel-cli stats :/Xml/init
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Benchmarks on generated files: the generator is a team tool kept beside the project.
+bench: build
+	@mkdir -p $(BUILD)/bench-data
+	@for n in 20 200; do \
+	  f=$(BUILD)/bench-data/ieds$$n.scd; \
+	  [ -f $$f ] || python3 $(SHARED)/tools/gen_scd.py --ieds $$n -o $$f || exit 1; \
+	done
+	$(BUILD)/bench/kestrel-bench $(BUILD)/bench-data/ieds20.scd $(BUILD)/bench-data/ieds200.scd
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B $(BUILD)-asan -DCMAKE_BUILD_TYPE=Debug -DKESTREL_SANITIZE=ON
+	cmake --build $(BUILD)-asan -j $(JOBS)
+	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-asan

@@ -1,0 +1,44 @@
+#include "stringpool.h"
+
+#include <QHashFunctions>
+
+StringPool::StringPool()
+    : m_slots(1024)
+{
+}
+
+QString StringPool::intern(QStringView text)
+{
+    if (text.isEmpty())
+        return QString(QLatin1String(""));
+    const uint mask = uint(m_slots.size() - 1);
+    uint slot = qHash(text) & mask;
+    while (true) {
+        QString &entry = m_slots[int(slot)];
+        if (entry.isNull())
+            break;
+        if (QStringView(entry) == text)
+            return entry;
+        slot = (slot + 1) & mask;
+    }
+    QString interned = text.toString();
+    m_slots[int(slot)] = interned;
+    if (++m_used * 2 > m_slots.size())
+        grow();
+    return interned;
+}
+
+void StringPool::grow()
+{
+    QVector<QString> old(m_slots.size() * 2);
+    old.swap(m_slots);
+    const uint mask = uint(m_slots.size() - 1);
+    for (const QString &entry : qAsConst(old)) {
+        if (entry.isNull())
+            continue;
+        uint slot = qHash(QStringView(entry)) & mask;
+        while (!m_slots.at(int(slot)).isNull())
+            slot = (slot + 1) & mask;
+        m_slots[int(slot)] = entry;
+    }
+}

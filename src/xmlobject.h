@@ -1,0 +1,66 @@
+#ifndef XMLOBJECT_H
+#define XMLOBJECT_H
+
+#include "attributemap.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class XmlTreeItem;
+
+// One element of an SCL document. A document is the list of its root
+// elements; every element owns its children. Data members are public: the
+// editors, views and checks read and change them directly.
+class XmlObject
+{
+public:
+    XmlObject() = default;
+    // Deep copy of name, text, attributes and children. The copy has no
+    // parent, no type or tree item link and line number 0; index is not copied.
+    XmlObject(const XmlObject &other);
+    XmlObject &operator=(const XmlObject &) = delete;
+    // Deletes the subtree. The caller unlinks the element from its parent first.
+    ~XmlObject();
+
+    // The value of an attribute, or a null string when the element lacks it.
+    QString attribute(const QString &key) const { return attributes.value(key); }
+
+    XmlObject *findChild(const QString &name) const;
+    XmlObject *findChild(const QString &name, const QString &key, const QString &val) const;
+
+    // Pre-order searches below this element (the element itself is never a match).
+    XmlObject *findDescendant(const QString &name) const;
+    XmlObject *findDescendant(const QString &name, const QString &key, const QString &val) const;
+    XmlObject *findDescendant(const QString &name, const QStringList &keys, const QStringList &vals) const;
+    // Finds the logical node element `name` (LN0 or LN) whose prefix + lnClass + inst is lnKey.
+    XmlObject *findLogicalNode(const QString &name, const QString &lnKey) const;
+
+    // prefix + lnClass + inst: how references name a logical node.
+    QString logicalNodeKey() const;
+
+    // The text a tree shows for this element.
+    QString label() const;
+
+    QString name;
+    // The element's text as read (untrimmed); written back as the element text.
+    QString value;
+    QList<XmlObject *> children;
+    // Children of type definitions by name and by type (filled by the schema services).
+    QHash<QString, XmlObject *> index;
+    AttributeMap attributes;
+    XmlObject *parent = nullptr;
+    XmlObject *typeObject = nullptr;
+    XmlTreeItem *treeItem = nullptr;
+    int lineNumber = 0;
+
+private:
+    template<typename Match>
+    XmlObject *findFirst(Match match) const;
+};
+
+// Escapes &, <, > and " for XML text and attribute values (apostrophes stay).
+QString xmlEscape(const QString &text);
+
+#endif // XMLOBJECT_H

@@ -1,0 +1,358 @@
+#include "xmlreader.h"
+
+#include "progressmeter.h"
+#include "stringpool.h"
+#include "utf8guard.h"
+#include "xmlobject.h"
+
+#include <QDebug>
+#include <QFile>
+#include <QSaveFile>
+#include <QXmlStreamReader>
+
+const QString XmlReader::SclNamespace = QStringLiteral("http://www.iec.ch/61850/2003/SCL");
+const QString XmlReader::VendorNamespace = QStringLiteral("http://www.norvane.com/2026/velm");
+const QString XmlReader::SchemaInstanceNamespace = QStringLiteral("http://www.w3.org/2001/XMLSchema-instance");
+
+namespace {
+
+const QString ValueKey = QStringLiteral("value");
+
+// Builds the element tree from the parser's tokens.
+class TreeBuilder
+{
+public:
+    explicit TreeBuilder(QXmlStreamReader &xml) : m_xml(xml) {}
+
+    void startElement();
+    void endElement();
+    void characters();
+
+    QList<XmlObject *> roots;
+
+private:
+    QString nameOf(const QStringRef &namespaceUri, const QStringRef &local, const QStringRef &qualified);
+    QString valueOf(const QStringRef &value);
+
+    QXmlStreamReader &m_xml;
+    StringPool m_pool;
+    XmlObject *m_current = nullptr;
+    int m_depth = 0;
+};
+
+QStringView view(const QStringRef &ref)
+{
+    return QStringView(ref.unicode(), ref.size());
+}
+
+QString TreeBuilder::nameOf(const QStringRef &namespaceUri, const QStringRef &local,
+                            const QStringRef &qualified)
+{
+    const bool ours = namespaceUri.isEmpty() || namespaceUri == XmlReader::SclNamespace;
+    return m_pool.intern(view(ours ? local : qualified));
+}
+
+QString TreeBuilder::valueOf(const QStringRef &value)
+{
+    // Short values repeat (fc, bType, type ids, "true"); long ones rarely do.
+    return value.size() <= 64 ? m_pool.intern(view(value)) : value.toString();
+}
+
+void TreeBuilder::startElement()
+{
+    if (++m_depth > XmlReader::MaxDepth) {
+        m_xml.raiseError(XmlReader::tr("Elements are nested deeper than %1 levels").arg(XmlReader::MaxDepth));
+        return;
+    }
+    auto *element = new XmlObject;
+    element->parent = m_current;
+    element->name = nameOf(m_xml.namespaceUri(), m_xml.name(), m_xml.qualifiedName());
+    element->lineNumber = int(m_xml.lineNumber());
+    (m_current ? m_current->children : roots).append(element);
+    m_current = element;
+
+    const QXmlStreamNamespaceDeclarations declarations = m_xml.namespaceDeclarations();
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    if (!declarations.isEmpty() || !attributes.isEmpty()) {
+        QVector<AttributeMap::Entry> entries;
+        entries.reserve(declarations.size() + attributes.size());
+        for (const QXmlStreamNamespaceDeclaration &declaration : declarations) {
+            const QString key = declaration.prefix().isEmpty()
+                    ? QStringLiteral("xmlns")
+                    : QLatin1String("xmlns:") + declaration.prefix();
+            entries.append({m_pool.intern(key), valueOf(declaration.namespaceUri())});
+        }
+        for (const QXmlStreamAttribute &attribute : attributes) {
+            entries.append({nameOf(attribute.namespaceUri(), attribute.name(), attribute.qualifiedName()),
+                            valueOf(attribute.value())});
+        }
+        element->attributes = AttributeMap(std::move(entries));
+    }
+    if (element->name == QLatin1String("SCL"))
+        XmlReader::setRootNamespaces(element);
+}
+
+void TreeBuilder::characters()
+{
+    if (!m_current || (m_xml.isWhitespace() && m_current->value.isEmpty()))
+        return;
+    // Text split by comments or CDATA sections arrives in chunks: keep them all.
+    if (m_current->value.isEmpty())
+        m_current->value = m_xml.text().toString();
+    else
+        m_current->value += m_xml.text();
+}
+
+void TreeBuilder::endElement()
+{
+    XmlObject *element = m_current;
+    m_current = element->parent;
+    --m_depth;
+    if (element->value.isEmpty())
+        return;
+    const QString trimmed = element->value.trimmed();
+    if (trimmed.isEmpty()) {
+        element->value.clear();
+        return;
+    }
+    // Text beside child elements: its place among them is not kept, its content is.
+    if (!element->children.isEmpty())
+        element->value = trimmed;
+    element->attributes.insert(ValueKey, trimmed);
+}
+
+enum class Escape { Text, Attribute };
+
+// Writes the tree as indented UTF-8 XML, a chunk at a time.
+class TreeWriter
+{
+public:
+    TreeWriter(QSaveFile &file, Progress *progress, int total)
+        : m_file(file), m_meter(progress, total)
+    {
+        m_buffer.reserve(ChunkSize + 4096);
+    }
+
+    bool write(const QList<XmlObject *> &roots);
+    int droppedCharacters() const { return m_dropped; }
+
+private:
+    static constexpr int ChunkSize = 1 << 18;
+
+    void writeElement(XmlObject *element, int level);
+    void appendEscaped(const QString &text, Escape mode);
+    void endLine();
+    bool flush();
+
+    QSaveFile &m_file;
+    ProgressMeter m_meter;
+    QString m_buffer;
+    int m_line = 0;
+    int m_elements = 0;
+    int m_dropped = 0;
+    bool m_failed = false;
+};
+
+bool TreeWriter::write(const QList<XmlObject *> &roots)
+{
+    m_buffer += QLatin1String("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
+    for (XmlObject *root : roots)
+        writeElement(root, 0);
+    m_meter.finish();
+    return flush();
+}
+
+void TreeWriter::endLine()
+{
+    m_buffer += QLatin1Char('\n');
+    ++m_line;
+    if (m_buffer.size() >= ChunkSize)
+        flush();
+}
+
+bool TreeWriter::flush()
+{
+    if (m_failed)
+        return false;
+    const QByteArray bytes = m_buffer.toUtf8();
+    m_buffer.truncate(0);
+    if (m_file.write(bytes) != bytes.size())
+        m_failed = true;
+    return !m_failed;
+}
+
+void TreeWriter::writeElement(XmlObject *element, int level)
+{
+    if (m_failed)
+        return;
+    m_buffer += QString(2 * level, QLatin1Char(' '));
+    m_buffer += QLatin1Char('<');
+    m_buffer += element->name;
+    // The pseudo-attribute "value" mirrors the element text; it is written
+    // as an attribute only when the element has no text, so that a real
+    // attribute of that name (vendor content) survives.
+    const bool writeValueAttribute = element->value.isEmpty();
+    for (auto it = element->attributes.begin(); it != element->attributes.end(); ++it) {
+        if (it.value().isEmpty() || (it.key() == ValueKey && !writeValueAttribute))
+            continue;
+        m_buffer += QLatin1Char(' ');
+        m_buffer += it.key();
+        m_buffer += QLatin1String("=\"");
+        appendEscaped(it.value(), Escape::Attribute);
+        m_buffer += QLatin1Char('"');
+    }
+    element->lineNumber = m_line + 1;
+
+    if (element->children.isEmpty() && element->value.isEmpty()) {
+        m_buffer += QLatin1String("/>");
+        endLine();
+    } else if (element->children.isEmpty()) {
+        m_buffer += QLatin1Char('>');
+        appendEscaped(element->value, Escape::Text);
+        m_buffer += QLatin1String("</");
+        m_buffer += element->name;
+        m_buffer += QLatin1Char('>');
+        endLine();
+    } else {
+        m_buffer += QLatin1Char('>');
+        appendEscaped(element->value.trimmed(), Escape::Text);
+        endLine();
+        for (XmlObject *child : qAsConst(element->children))
+            writeElement(child, level + 1);
+        m_buffer += QString(2 * level, QLatin1Char(' '));
+        m_buffer += QLatin1String("</");
+        m_buffer += element->name;
+        m_buffer += QLatin1Char('>');
+        endLine();
+    }
+    m_meter.advance(++m_elements);
+}
+
+void TreeWriter::appendEscaped(const QString &text, Escape mode)
+{
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (u >= 0x20 && u != '&' && u != '<' && u != '>' && u != '"' && u < 0xFFFE) {
+            m_buffer += c;
+            continue;
+        }
+        switch (u) {
+        case '&': m_buffer += QLatin1String("&amp;"); break;
+        case '<': m_buffer += QLatin1String("&lt;"); break;
+        case '>': m_buffer += QLatin1String("&gt;"); break;
+        case '"': m_buffer += QLatin1String("&quot;"); break;
+        // A parser normalises raw tabs and line ends in attribute values and
+        // raw carriage returns in text; references survive the next load.
+        case '\t':
+            m_buffer += mode == Escape::Attribute ? QStringLiteral("&#9;") : QStringLiteral("\t");
+            break;
+        case '\n':
+            if (mode == Escape::Attribute) {
+                m_buffer += QLatin1String("&#10;");
+            } else {
+                m_buffer += c;
+                ++m_line;
+            }
+            break;
+        case '\r': m_buffer += QLatin1String("&#13;"); break;
+        default:
+            // Other control characters and U+FFFE/U+FFFF cannot be held by an XML 1.0 file.
+            ++m_dropped;
+        }
+    }
+}
+
+} // namespace
+
+void XmlReader::setRootNamespaces(XmlObject *root)
+{
+    root->attributes.insert(QStringLiteral("xmlns"), SclNamespace);
+    root->attributes.insert(QStringLiteral("xmlns:velm"), VendorNamespace);
+    root->attributes.insert(QStringLiteral("xmlns:xsi"), SchemaInstanceNamespace);
+    root->attributes.insert(QStringLiteral("xsi:schemaLocation"), SclNamespace + QLatin1String(" SCL.xsd"));
+}
+
+QList<XmlObject *> XmlReader::load(const QString &fileName, Progress *progress)
+{
+    QFile file(fileName);
+    // Binary mode: the parser handles line ends itself, and text mode would
+    // strip 0x0D bytes out of UTF-16 text.
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning().noquote() << tr("ReadOnly open file %1 failed.").arg(fileName);
+        return {};
+    }
+    Utf8Guard guard(&file);
+    guard.open(QIODevice::ReadOnly);
+    ProgressMeter meter(progress, file.size());
+
+    QXmlStreamReader xml(&guard);
+    TreeBuilder builder(xml);
+    uint tokens = 0;
+    // Not atEnd(): it asks the file for its size on every call.
+    for (bool done = false; !done && !xml.hasError();) {
+        if ((++tokens & 0x3FF) == 0)
+            meter.advance(guard.bytesRead());
+        switch (xml.readNext()) {
+        case QXmlStreamReader::StartElement: builder.startElement(); break;
+        case QXmlStreamReader::EndElement: builder.endElement(); break;
+        case QXmlStreamReader::Characters: builder.characters(); break;
+        case QXmlStreamReader::EndDocument: done = true; break;
+        default: break;
+        }
+    }
+
+    QString error = xml.errorString();
+    if (guard.invalidOffset() >= 0)
+        error = tr("The file is not valid UTF-8 (byte offset %1)").arg(guard.invalidOffset());
+    if (xml.hasError() || guard.invalidOffset() >= 0) {
+        qCritical().noquote() << tr("Xml Syntax error at line:%1, column:%2, error: %3.")
+                                 .arg(xml.lineNumber()).arg(xml.columnNumber()).arg(error);
+        meter.cancel();
+        qDeleteAll(builder.roots);
+        return {};
+    }
+    meter.finish();
+    return builder.roots;
+}
+
+bool XmlReader::save(const QString &fileName, const QList<XmlObject *> &roots, Progress *progress)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        qCritical().noquote() << tr("Save file %1 open operate failed.").arg(fileName)
+                              << file.errorString();
+        return false;
+    }
+    TreeWriter writer(file, progress, countElements(roots));
+    if (!writer.write(roots)) {
+        qCritical().noquote() << tr("Save file %1 write operate failed.").arg(fileName)
+                              << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        qCritical().noquote() << tr("Save file %1 commit operate failed.").arg(fileName)
+                              << file.errorString();
+        return false;
+    }
+    if (writer.droppedCharacters() > 0) {
+        qWarning().noquote() << tr("Save file %1: %2 control characters that XML cannot hold were left out.")
+                                .arg(fileName).arg(writer.droppedCharacters());
+    }
+    return true;
+}
+
+int XmlReader::countElements(const QList<XmlObject *> &roots)
+{
+    int count = 0;
+    QList<const XmlObject *> pending;
+    for (const XmlObject *root : roots)
+        pending.append(root);
+    while (!pending.isEmpty()) {
+        const XmlObject *element = pending.takeLast();
+        ++count;
+        for (const XmlObject *child : element->children)
+            pending.append(child);
+    }
+    return count;
+}

@@ -1,0 +1,120 @@
+#ifndef XMLSCHEMA_H
+#define XMLSCHEMA_H
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class QXmlStreamReader;
+class XmlObject;
+class XsAll;
+class XsAttrib;
+class XsAttribGroup;
+class XsChoice;
+class XsComplex;
+class XsContent;
+class XsElement;
+class XsExtension;
+class XsKey;
+class XsKeyRef;
+class XsNode;
+class XsRestriction;
+class XsSequence;
+class XsSimple;
+class XsUnique;
+
+// The SCL schema, read once from the embedded XSD set, and the indexes of the
+// open document's data type templates. Definitions refer to each other by
+// name and are resolved when a query runs.
+class XmlSchema
+{
+    Q_DECLARE_TR_FUNCTIONS(XmlSchema)
+
+public:
+    static XmlSchema *instance();
+    ~XmlSchema();
+
+    // Reads every XSD file of the embedded set, once per process.
+    void load();
+    bool parse(const QString &path);
+
+    XsElement *readElement(QXmlStreamReader &xml);
+    XsComplex *readComplex(QXmlStreamReader &xml);
+    XsContent *readContent(QXmlStreamReader &xml, const QString &endTag);
+    XsExtension *readContentExtension(QXmlStreamReader &xml);
+    XsSequence *readSequence(QXmlStreamReader &xml);
+    XsChoice *readChoice(QXmlStreamReader &xml);
+    XsAll *readAll(QXmlStreamReader &xml);
+    XsAttrib *readAttribute(QXmlStreamReader &xml);
+    XsAttribGroup *readAttribGroup(QXmlStreamReader &xml);
+    XsSimple *readSimple(QXmlStreamReader &xml);
+    XsRestriction *readRestriction(QXmlStreamReader &xml);
+    XsUnique *readUnique(QXmlStreamReader &xml);
+    XsKey *readKey(QXmlStreamReader &xml);
+    XsKeyRef *readKeyRef(QXmlStreamReader &xml);
+
+    XsComplex *complexTypeOf(const QString &elementName) const;
+    XsComplex *complexType(const QString &typeName) const;
+    XsSimple *simpleType(const QString &typeName) const;
+    XsUnique *unique(const QString &name) const;
+    // The attributes of a named attribute group, those of nested groups included.
+    QList<XsAttrib *> groupAttributes(const QString &groupName) const;
+
+    // The type elements whose ids a cell of this attribute may take: "lnType", "DOType", "DAType".
+    QList<XmlObject *> templateObjects(const QString &key) const;
+    XmlObject *findLNodeType(const QString &id) const;
+    XmlObject *findDOType(const QString &id) const;
+    XmlObject *findDAType(const QString &id) const;
+
+    void setDataTemplates(XmlObject *dataTypeTemplates);
+    void clearDataTemplates();
+    void removeLNodeType(XmlObject *type);
+    void removeDOType(XmlObject *type);
+    void removeDAType(XmlObject *type);
+    void removeEnumType(XmlObject *type);
+
+    // A new DOI with one DAI or SDI per attribute of the data object's type, leaves holding "ToDo".
+    XmlObject *doiObject(const QString &doName, const QString &typeId) const;
+
+    static QString lnodeTypeKey(const XmlObject *type);
+
+    XmlObject *templateOwner = nullptr;
+    QHash<QString, XmlObject *> lnodeTypeIndex;
+    QHash<QString, XmlObject *> doTypeIndex;
+    QHash<QString, XmlObject *> daTypeIndex;
+    QHash<QString, XmlObject *> enumTypeIndex;
+    QList<XmlObject *> lnodeTypes;
+    QList<XmlObject *> doTypes;
+    QList<XmlObject *> daTypes;
+    QList<XmlObject *> enumTypes;
+    QString currentFile;
+    QMap<QString, XsSimple *> simpleTypes;
+    QMap<QString, XsAttribGroup *> attributeGroups;
+    QMap<QString, XsComplex *> complexTypes;
+    QMap<QString, XsElement *> elements;
+    QMap<QString, XsAttrib *> attributes;
+    QMap<QString, QString> elementTypes;
+    QMap<QString, XsUnique *> uniques;
+
+private:
+    XmlSchema() = default;
+
+    template<typename T> T *make();
+    template<typename Handler> void readChildren(QXmlStreamReader &xml, Handler handle);
+    void unhandled(const QXmlStreamReader &xml) const;
+    void fillDoi(XmlObject *node, const XmlObject *type, QList<const XmlObject *> &chain) const;
+
+    std::vector<std::unique_ptr<XsNode>> m_nodes;
+    bool m_loaded = false;
+};
+
+// Links LN/LN0, DOI, SDI and DAI elements of the given trees to their type definitions.
+void linkTypes(const QList<XmlObject *> &elements);
+
+#endif // XMLSCHEMA_H

@@ -1,0 +1,20 @@
+#ifndef XSATTRIB_H
+#define XSATTRIB_H
+
+#include "xsnode.h"
+
+#include <QString>
+
+class XsSimple;
+
+// An attribute declaration: name, type name and use as written in the schema.
+class XsAttrib : public XsNode
+{
+public:
+    QString name;
+    QString type;
+    QString use;
+    XsSimple *simple = nullptr; // anonymous simple type
+};
+
+#endif // XSATTRIB_H

@@ -1,0 +1,200 @@
+// kestrel-cli: the document core without a window, for scripts and pipelines.
+
+#include "coreresources.h"
+#include "xmlobject.h"
+#include "xmlreader.h"
+#include "xmlschema.h"
+#include "xsattrib.h"
+#include "xscomplex.h"
+#include "xselement.h"
+#include "xssimple.h"
+#include "xsunique.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QMap>
+#include <QTextStream>
+
+#include <functional>
+
+namespace {
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QTextStream &err()
+{
+    static QTextStream stream(stderr);
+    return stream;
+}
+
+bool verbose = false;
+
+// Warnings and errors of the core go to stderr, one line each; debug lines
+// (the schema reader's notes) only with --verbose.
+void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtDebugMsg && !verbose)
+        return;
+    err() << "kestrel-cli: " << text << Qt::endl;
+}
+
+const char *const Usage = R"(Usage: kestrel-cli [--verbose] COMMAND ARGS
+
+Commands:
+  roundtrip IN OUT        Load IN and save it as OUT (UTF-8). Exit 0 on success,
+                          1 with the reason on stderr otherwise.
+  stats FILE              Element count, IED count, data type counts, load time.
+  schema ELEMENT          The attributes (name, type, use) and child elements
+                          (child, name or ref, maxOccurs) the SCL schema allows
+                          for ELEMENT, tab-separated, one per line.
+  schema --simple TYPE    The enumeration values and the pattern of a simple type.
+  schema --unique NAME    The selector and fields of a unique constraint.
+  --help                  This text.
+
+FILE may name an embedded resource, e.g. :/Xml/init (the new-file template).
+)";
+
+int usageError(const QString &message)
+{
+    err() << "kestrel-cli: " << message << Qt::endl << Qt::endl << Usage;
+    return 2;
+}
+
+int roundtrip(const QStringList &args)
+{
+    if (args.size() != 2)
+        return usageError(QStringLiteral("roundtrip takes IN and OUT"));
+    const QList<XmlObject *> roots = XmlReader::load(args.at(0));
+    if (roots.isEmpty())
+        return 1;
+    const bool saved = XmlReader::save(args.at(1), roots);
+    qDeleteAll(roots);
+    return saved ? 0 : 1;
+}
+
+void countNames(const XmlObject *element, QMap<QString, int> &counts, int &total)
+{
+    ++total;
+    ++counts[element->name];
+    for (const XmlObject *child : element->children)
+        countNames(child, counts, total);
+}
+
+int stats(const QStringList &args)
+{
+    if (args.size() != 1)
+        return usageError(QStringLiteral("stats takes one FILE"));
+    QElapsedTimer timer;
+    timer.start();
+    const QList<XmlObject *> roots = XmlReader::load(args.at(0));
+    const qint64 loadMs = timer.elapsed();
+    if (roots.isEmpty())
+        return 1;
+    QMap<QString, int> counts;
+    int total = 0;
+    for (const XmlObject *root : roots)
+        countNames(root, counts, total);
+    qDeleteAll(roots);
+
+    out() << "file\t" << args.at(0) << "\n"
+          << "elements\t" << total << "\n"
+          << "IED\t" << counts.value(QStringLiteral("IED")) << "\n";
+    for (const char *type : {"LNodeType", "DOType", "DAType", "EnumType"})
+        out() << type << "\t" << counts.value(QLatin1String(type)) << "\n";
+    out() << "load ms\t" << loadMs << Qt::endl;
+    return 0;
+}
+
+int schemaElement(const QString &elementName)
+{
+    const XsComplex *type = XmlSchema::instance()->complexTypeOf(elementName);
+    if (!type) {
+        err() << "kestrel-cli: the schema declares no complex type for " << elementName << Qt::endl;
+        return 1;
+    }
+    for (const XsAttrib *attribute : type->allAttributes())
+        out() << attribute->name << '\t' << attribute->type << '\t' << attribute->use << '\n';
+    for (const XsElement *child : type->allElements()) {
+        const QString maxOccurs = child->maxOccurs.isEmpty() ? QStringLiteral("1") : child->maxOccurs;
+        out() << "child\t" << (child->name.isEmpty() ? child->ref : child->name) << '\t' << maxOccurs << '\n';
+    }
+    out().flush();
+    return 0;
+}
+
+int schemaSimple(const QString &typeName)
+{
+    const XsSimple *type = XmlSchema::instance()->simpleType(typeName);
+    if (!type) {
+        err() << "kestrel-cli: the schema declares no simple type " << typeName << Qt::endl;
+        return 1;
+    }
+    for (const QString &value : type->allEnumerations())
+        out() << "enumeration\t" << value << '\n';
+    const QString pattern = type->regexPattern();
+    if (!pattern.isEmpty())
+        out() << "pattern\t" << pattern << '\n';
+    out().flush();
+    return 0;
+}
+
+int schemaUnique(const QString &name)
+{
+    const XsUnique *unique = XmlSchema::instance()->unique(name);
+    if (!unique) {
+        err() << "kestrel-cli: the schema declares no unique constraint " << name << Qt::endl;
+        return 1;
+    }
+    out() << "selector\t" << unique->selector << '\n';
+    for (const QString &field : unique->fields)
+        out() << "field\t" << field << '\n';
+    out().flush();
+    return 0;
+}
+
+int schema(const QStringList &args)
+{
+    XmlSchema::instance()->load();
+    if (args.size() == 1 && !args.at(0).startsWith(QLatin1String("--")))
+        return schemaElement(args.at(0));
+    if (args.size() == 2 && args.at(0) == QLatin1String("--simple"))
+        return schemaSimple(args.at(1));
+    if (args.size() == 2 && args.at(0) == QLatin1String("--unique"))
+        return schemaUnique(args.at(1));
+    return usageError(QStringLiteral("schema takes ELEMENT, --simple TYPE or --unique NAME"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestrel"));
+    initCoreResources();
+    qInstallMessageHandler(messageHandler);
+
+    QStringList args = app.arguments().mid(1);
+    if (args.removeAll(QStringLiteral("--verbose")) > 0)
+        verbose = true;
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given"));
+    if (args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        out() << Usage << Qt::flush;
+        return 0;
+    }
+
+    const QMap<QString, std::function<int(const QStringList &)>> commands = {
+        {QStringLiteral("roundtrip"), roundtrip},
+        {QStringLiteral("stats"), stats},
+        {QStringLiteral("schema"), schema},
+    };
+    const auto command = commands.constFind(args.first());
+    if (command == commands.constEnd())
+        return usageError(QStringLiteral("unknown command %1").arg(args.first()));
+    return (*command)(args.mid(1));
+}
