@@ -7,7 +7,7 @@
 ProgressMeter::ProgressMeter(Progress *progress, qint64 total)
     : m_progress(progress),
       m_total(qMax<qint64>(total, 1)),
-      m_next(progress ? 0 : std::numeric_limits<qint64>::max())
+      m_next(progress ? (m_total + Steps - 1) / Steps : std::numeric_limits<qint64>::max())
 {
     if (m_progress) {
         m_progress->setRange(0, Steps);

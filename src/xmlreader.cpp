@@ -4,6 +4,9 @@
 #include "stringpool.h"
 #include "utf8guard.h"
 #include "xmlobject.h"
+#include "xmlschema.h"
+#include "xsattrib.h"
+#include "xscomplex.h"
 
 #include <QDebug>
 #include <QFile>
@@ -140,6 +143,7 @@ private:
     static constexpr int ChunkSize = 1 << 18;
 
     void writeElement(XmlObject *element, int level);
+    bool keepsEmpty(const QString &elementName, const QString &attributeName);
     void appendEscaped(const QString &text, Escape mode);
     void endLine();
     bool flush();
@@ -151,7 +155,28 @@ private:
     int m_elements = 0;
     int m_dropped = 0;
     bool m_failed = false;
+    QHash<QString, QStringList> m_requiredAttributes;
 };
+
+// An empty attribute is left out of the file (clearing an optional value
+// removes it), unless the schema requires it: LN0 inst="" must stay.
+bool TreeWriter::keepsEmpty(const QString &elementName, const QString &attributeName)
+{
+    auto required = m_requiredAttributes.find(elementName);
+    if (required == m_requiredAttributes.end()) {
+        XmlSchema *schema = XmlSchema::instance();
+        schema->load();
+        QStringList names;
+        if (const XsComplex *type = schema->complexTypeOf(elementName)) {
+            for (const XsAttrib *attribute : type->allAttributes()) {
+                if (attribute->use == QLatin1String("required"))
+                    names.append(attribute->name);
+            }
+        }
+        required = m_requiredAttributes.insert(elementName, names);
+    }
+    return required->contains(attributeName);
+}
 
 bool TreeWriter::write(const QList<XmlObject *> &roots)
 {
@@ -193,7 +218,9 @@ void TreeWriter::writeElement(XmlObject *element, int level)
     // attribute of that name (vendor content) survives.
     const bool writeValueAttribute = element->value.isEmpty();
     for (auto it = element->attributes.begin(); it != element->attributes.end(); ++it) {
-        if (it.value().isEmpty() || (it.key() == ValueKey && !writeValueAttribute))
+        if (it.key() == ValueKey && !writeValueAttribute)
+            continue;
+        if (it.value().isEmpty() && !keepsEmpty(element->name, it.key()))
             continue;
         m_buffer += QLatin1Char(' ');
         m_buffer += it.key();

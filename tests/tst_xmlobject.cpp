@@ -1,0 +1,171 @@
+#include "xmlobject.h"
+
+#include <QtTest>
+
+namespace {
+
+XmlObject *element(const QString &name, const QMap<QString, QString> &attributes = {},
+                   XmlObject *parent = nullptr)
+{
+    auto *e = new XmlObject;
+    e->name = name;
+    for (auto it = attributes.begin(); it != attributes.end(); ++it)
+        e->attributes.insert(it.key(), it.value());
+    if (parent) {
+        e->parent = parent;
+        parent->children.append(e);
+    }
+    return e;
+}
+
+} // namespace
+
+class TestXmlObject : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void attributeMapKeepsNameOrderAndLastDuplicate();
+    void label_data();
+    void label();
+    void labelDoesNotSubstituteInsideValues();
+    void escapeEachSpecialCharacterOnce();
+    void searchesArePreOrderAndSkipSelf();
+    void findDescendantWithListsOfDifferentLength();
+    void findLogicalNodeByPrefixClassInst();
+    void copyIsDeepAndIndependent();
+};
+
+void TestXmlObject::attributeMapKeepsNameOrderAndLastDuplicate()
+{
+    AttributeMap map({{"type", "a"}, {"desc", "b"}, {"name", "c"}, {"desc", "d"}, {"Z", "e"}});
+    QCOMPARE(map.keys(), QStringList({"Z", "desc", "name", "type"}));
+    QCOMPARE(map.value("desc"), QString("d"));
+    QVERIFY(map.value("absent").isNull());
+    map["b"] = "x";
+    map.insert("type", "t2");
+    QCOMPARE(map.keys(), QStringList({"Z", "b", "desc", "name", "type"}));
+    QCOMPARE(map.value("type"), QString("t2"));
+    QCOMPARE(map.remove("desc"), 1);
+    QCOMPARE(map.remove("desc"), 0);
+    QCOMPARE(map.take("Z"), QString("e"));
+    QCOMPARE(map.values(), QStringList({"x", "c", "t2"}));
+}
+
+void TestXmlObject::label_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("attributes"); // key=value pairs
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("label");
+
+    QTest::newRow("not in table") << "Header" << QStringList{"id=x"} << "" << "Header";
+    QTest::newRow("P with type") << "P" << QStringList{"type=IP"} << "10.0.0.1" << "IP";
+    QTest::newRow("P without type") << "P" << QStringList{} << "" << "P";
+    QTest::newRow("P with empty type") << "P" << QStringList{"type="} << "" << "";
+    QTest::newRow("LN0") << "LN0" << QStringList{"lnClass=LLN0"} << "" << "LLN0";
+    QTest::newRow("IED without desc") << "IED" << QStringList{"name=P1"} << "" << "P1 - Undefined";
+    QTest::newRow("FCDA without prefix")
+            << "FCDA" << QStringList{"ldInst=LD0", "lnClass=MMXU", "doName=A", "daName=phsA"} << ""
+            << "LD0$UndefinedMMXU$A$phsA";
+    QTest::newRow("DA") << "DA" << QStringList{"name=stVal", "fc=ST", "bType=BOOLEAN"} << ""
+                        << "stVal(ST) - BOOLEAN";
+    QTest::newRow("EnumVal text") << "EnumVal" << QStringList{"ord=1"} << "on" << "on";
+    QTest::newRow("DataSet") << "DataSet" << QStringList{"name=ds1"} << "" << "DataSet - Undefined";
+}
+
+void TestXmlObject::label()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, attributes);
+    QFETCH(QString, value);
+    QFETCH(QString, label);
+    XmlObject e;
+    e.name = name;
+    e.value = value;
+    for (const QString &pair : attributes)
+        e.attributes.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    QCOMPARE(e.label(), label);
+}
+
+void TestXmlObject::labelDoesNotSubstituteInsideValues()
+{
+    XmlObject e;
+    e.name = "IED";
+    e.attributes.insert("name", "A%2B");
+    e.attributes.insert("desc", "d");
+    QCOMPARE(e.label(), QString("A%2B - d"));
+}
+
+void TestXmlObject::escapeEachSpecialCharacterOnce()
+{
+    QCOMPARE(xmlEscape(R"(a<b & "c" 'd' >)"), QString("a&lt;b &amp; &quot;c&quot; 'd' &gt;"));
+    QCOMPARE(xmlEscape("&amp;"), QString("&amp;amp;"));
+    QCOMPARE(xmlEscape(QString()), QString());
+}
+
+void TestXmlObject::searchesArePreOrderAndSkipSelf()
+{
+    std::unique_ptr<XmlObject> root(element("DOI", {{"name", "x"}}));
+    XmlObject *a = element("SDI", {{"name", "a"}}, root.get());
+    XmlObject *deep = element("DAI", {{"name", "x"}}, a);
+    XmlObject *b = element("DAI", {{"name", "x"}}, root.get());
+    element("DOI", {{"name", "x"}}, b);
+
+    QCOMPARE(root->findDescendant("DOI"), b->children.first()); // never the node itself
+    QCOMPARE(root->findDescendant("DAI", "name", "x"), deep);     // subtree of a before sibling b
+    QCOMPARE(root->findChild("DAI"), b);
+    QCOMPARE(root->findChild("DAI", "name", "y"), nullptr);
+    // An absent attribute compares as the empty string.
+    QCOMPARE(root->findDescendant("SDI", "desc", ""), a);
+    QCOMPARE(root->findDescendant("DAI", QStringList{"name", "desc"}, QStringList{"x", ""}), deep);
+}
+
+void TestXmlObject::findDescendantWithListsOfDifferentLength()
+{
+    std::unique_ptr<XmlObject> root(element("LDevice"));
+    element("LN", {{"lnClass", "XCBR"}}, root.get());
+    QCOMPARE(root->findDescendant("LN", QStringList{"lnClass"}, QStringList{"XCBR"}), root->children.first());
+    QCOMPARE(root->findDescendant("LN", QStringList{"lnClass", "inst"}, QStringList{"XCBR"}), nullptr);
+}
+
+void TestXmlObject::findLogicalNodeByPrefixClassInst()
+{
+    std::unique_ptr<XmlObject> ld(element("LDevice"));
+    element("LN0", {{"lnClass", "LLN0"}, {"inst", ""}}, ld.get());
+    XmlObject *ln = element("LN", {{"prefix", "Q0"}, {"lnClass", "XCBR"}, {"inst", "1"}}, ld.get());
+    QCOMPARE(ld->findLogicalNode("LN", "Q0XCBR1"), ln);
+    QCOMPARE(ld->findLogicalNode("LN0", "LLN0"), ld->children.first());
+    QCOMPARE(ld->findLogicalNode("LN", "XCBR1"), nullptr);
+}
+
+void TestXmlObject::copyIsDeepAndIndependent()
+{
+    std::unique_ptr<XmlObject> source(element("LN", {{"lnClass", "XCBR"}, {"inst", "1"}}));
+    source->lineNumber = 7;
+    XmlObject *doi = element("DOI", {{"name", "Pos"}}, source.get());
+    XmlObject *val = element("Val", {}, element("DAI", {{"name", "ctlModel"}}, doi));
+    val->value = " status-only ";
+    source->index.insert("Pos", doi);
+
+    XmlObject copy(*source);
+    QCOMPARE(copy.attributes, source->attributes);
+    QCOMPARE(copy.lineNumber, 0);
+    QVERIFY(copy.index.isEmpty());
+    QVERIFY(copy.parent == nullptr);
+    QCOMPARE(copy.children.size(), 1);
+    XmlObject *copiedDoi = copy.children.first();
+    QVERIFY(copiedDoi != doi);
+    QCOMPARE(copiedDoi->parent, &copy);
+    XmlObject *copiedVal = copiedDoi->children.first()->children.first();
+    QCOMPARE(copiedVal->parent, copiedDoi->children.first());
+    QCOMPARE(copiedVal->value, QString(" status-only "));
+
+    copiedVal->value = "changed";
+    copy.attributes.insert("inst", "2");
+    QCOMPARE(val->value, QString(" status-only "));
+    QCOMPARE(source->attribute("inst"), QString("1"));
+}
+
+QTEST_APPLESS_MAIN(TestXmlObject)
+#include "tst_xmlobject.moc"
