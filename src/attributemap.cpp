@@ -5,8 +5,11 @@
 AttributeMap::AttributeMap(QVector<Entry> entries)
     : m_entries(std::move(entries))
 {
-    std::stable_sort(m_entries.begin(), m_entries.end(),
-                     [](const Entry &a, const Entry &b) { return a.key < b.key; });
+    // Insertion sort: stable, and an element has only a handful of attributes.
+    for (int i = 1; i < m_entries.size(); ++i) {
+        for (int j = i; j > 0 && m_entries.at(j).key < m_entries.at(j - 1).key; --j)
+            std::swap(m_entries[j], m_entries[j - 1]);
+    }
     // Keep the last of equal names: walk backwards and drop earlier duplicates.
     for (int i = m_entries.size() - 1; i > 0; --i) {
         if (m_entries.at(i - 1).key == m_entries.at(i).key)

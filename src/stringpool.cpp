@@ -1,6 +1,17 @@
 #include "stringpool.h"
 
-#include <QHashFunctions>
+namespace {
+
+// FNV-1a over the UTF-16 code units: cheap for the short names and values pooled here.
+uint hashOf(QStringView text)
+{
+    uint hash = 2166136261u;
+    for (const QChar c : text)
+        hash = (hash ^ c.unicode()) * 16777619u;
+    return hash;
+}
+
+} // namespace
 
 StringPool::StringPool()
     : m_slots(1024)
@@ -12,7 +23,7 @@ QString StringPool::intern(QStringView text)
     if (text.isEmpty())
         return QString(QLatin1String(""));
     const uint mask = uint(m_slots.size() - 1);
-    uint slot = qHash(text) & mask;
+    uint slot = hashOf(text) & mask;
     while (true) {
         QString &entry = m_slots[int(slot)];
         if (entry.isNull())
@@ -36,7 +47,7 @@ void StringPool::grow()
     for (const QString &entry : qAsConst(old)) {
         if (entry.isNull())
             continue;
-        uint slot = qHash(QStringView(entry)) & mask;
+        uint slot = hashOf(entry) & mask;
         while (!m_slots.at(int(slot)).isNull())
             slot = (slot + 1) & mask;
         m_slots[int(slot)] = entry;

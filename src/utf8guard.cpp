@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QRegularExpression>
 
+#include <cstring>
+
 Utf8Guard::Utf8Guard(QIODevice *source, QObject *parent)
     : QIODevice(parent),
       m_source(source)
@@ -44,6 +46,16 @@ qint64 Utf8Guard::validate(const char *data, qint64 size)
 {
     const auto *bytes = reinterpret_cast<const uchar *>(data);
     for (qint64 i = 0; i < size; ++i) {
+        // Most of an SCL file is ASCII: skip it eight bytes at a time.
+        while (m_pending == 0 && i + 8 <= size) {
+            quint64 word;
+            memcpy(&word, bytes + i, sizeof word);
+            if (word & 0x8080808080808080ULL)
+                break;
+            i += 8;
+        }
+        if (i >= size)
+            break;
         const uchar b = bytes[i];
         if (m_pending > 0) {
             if (b < m_low || b > m_high)

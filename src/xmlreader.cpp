@@ -48,6 +48,14 @@ QStringView view(const QStringRef &ref)
     return QStringView(ref.unicode(), ref.size());
 }
 
+// A copy of exactly the referenced characters. QStringRef::toString() may
+// share the parser's whole buffer instead, which the parser then detaches
+// from, leaving hundreds of spare bytes with every value kept.
+QString copyOf(const QStringRef &ref)
+{
+    return QString(ref.unicode(), ref.size());
+}
+
 QString TreeBuilder::nameOf(const QStringRef &namespaceUri, const QStringRef &local,
                             const QStringRef &qualified)
 {
@@ -58,7 +66,7 @@ QString TreeBuilder::nameOf(const QStringRef &namespaceUri, const QStringRef &lo
 QString TreeBuilder::valueOf(const QStringRef &value)
 {
     // Short values repeat (fc, bType, type ids, "true"); long ones rarely do.
-    return value.size() <= 64 ? m_pool.intern(view(value)) : value.toString();
+    return value.size() <= 64 ? m_pool.intern(view(value)) : copyOf(value);
 }
 
 void TreeBuilder::startElement()
@@ -101,7 +109,7 @@ void TreeBuilder::characters()
         return;
     // Text split by comments or CDATA sections arrives in chunks: keep them all.
     if (m_current->value.isEmpty())
-        m_current->value = m_xml.text().toString();
+        m_current->value = copyOf(m_xml.text());
     else
         m_current->value += m_xml.text();
 }
@@ -304,12 +312,12 @@ QList<XmlObject *> XmlReader::load(const QString &fileName, Progress *progress)
     QFile file(fileName);
     // Binary mode: the parser handles line ends itself, and text mode would
     // strip 0x0D bytes out of UTF-16 text.
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         qWarning().noquote() << tr("ReadOnly open file %1 failed.").arg(fileName);
         return {};
     }
     Utf8Guard guard(&file);
-    guard.open(QIODevice::ReadOnly);
+    guard.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     ProgressMeter meter(progress, file.size());
 
     QXmlStreamReader xml(&guard);
@@ -329,6 +337,8 @@ QList<XmlObject *> XmlReader::load(const QString &fileName, Progress *progress)
     }
 
     QString error = xml.errorString();
+    if (error.endsWith(QLatin1Char('.')))
+        error.chop(1); // the message adds its own
     if (guard.invalidOffset() >= 0)
         error = tr("The file is not valid UTF-8 (byte offset %1)").arg(guard.invalidOffset());
     if (xml.hasError() || guard.invalidOffset() >= 0) {
