@@ -1,24 +1,8 @@
+#include "testtree.h"
 #include "xmlobject.h"
 
 #include <QtTest>
 
-namespace {
-
-XmlObject *element(const QString &name, const QMap<QString, QString> &attributes = {},
-                   XmlObject *parent = nullptr)
-{
-    auto *e = new XmlObject;
-    e->name = name;
-    for (auto it = attributes.begin(); it != attributes.end(); ++it)
-        e->attributes.insert(it.key(), it.value());
-    if (parent) {
-        e->parent = parent;
-        parent->children.append(e);
-    }
-    return e;
-}
-
-} // namespace
 
 class TestXmlObject : public QObject
 {
@@ -106,11 +90,11 @@ void TestXmlObject::escapeEachSpecialCharacterOnce()
 
 void TestXmlObject::searchesArePreOrderAndSkipSelf()
 {
-    std::unique_ptr<XmlObject> root(element("DOI", {{"name", "x"}}));
-    XmlObject *a = element("SDI", {{"name", "a"}}, root.get());
-    XmlObject *deep = element("DAI", {{"name", "x"}}, a);
-    XmlObject *b = element("DAI", {{"name", "x"}}, root.get());
-    element("DOI", {{"name", "x"}}, b);
+    std::unique_ptr<XmlObject> root(makeElement("DOI", nullptr, {{"name", "x"}}));
+    XmlObject *a = makeElement("SDI", root.get(), {{"name", "a"}});
+    XmlObject *deep = makeElement("DAI", a, {{"name", "x"}});
+    XmlObject *b = makeElement("DAI", root.get(), {{"name", "x"}});
+    makeElement("DOI", b, {{"name", "x"}});
 
     QCOMPARE(root->findDescendant("DOI"), b->children.first()); // never the node itself
     QCOMPARE(root->findDescendant("DAI", "name", "x"), deep);     // subtree of a before sibling b
@@ -123,17 +107,17 @@ void TestXmlObject::searchesArePreOrderAndSkipSelf()
 
 void TestXmlObject::findDescendantWithListsOfDifferentLength()
 {
-    std::unique_ptr<XmlObject> root(element("LDevice"));
-    element("LN", {{"lnClass", "XCBR"}}, root.get());
+    std::unique_ptr<XmlObject> root(makeElement("LDevice"));
+    makeElement("LN", root.get(), {{"lnClass", "XCBR"}});
     QCOMPARE(root->findDescendant("LN", QStringList{"lnClass"}, QStringList{"XCBR"}), root->children.first());
     QCOMPARE(root->findDescendant("LN", QStringList{"lnClass", "inst"}, QStringList{"XCBR"}), nullptr);
 }
 
 void TestXmlObject::findLogicalNodeByPrefixClassInst()
 {
-    std::unique_ptr<XmlObject> ld(element("LDevice"));
-    element("LN0", {{"lnClass", "LLN0"}, {"inst", ""}}, ld.get());
-    XmlObject *ln = element("LN", {{"prefix", "Q0"}, {"lnClass", "XCBR"}, {"inst", "1"}}, ld.get());
+    std::unique_ptr<XmlObject> ld(makeElement("LDevice"));
+    makeElement("LN0", ld.get(), {{"lnClass", "LLN0"}, {"inst", ""}});
+    XmlObject *ln = makeElement("LN", ld.get(), {{"prefix", "Q0"}, {"lnClass", "XCBR"}, {"inst", "1"}});
     QCOMPARE(ld->findLogicalNode("LN", "Q0XCBR1"), ln);
     QCOMPARE(ld->findLogicalNode("LN0", "LLN0"), ld->children.first());
     QCOMPARE(ld->findLogicalNode("LN", "XCBR1"), nullptr);
@@ -141,10 +125,10 @@ void TestXmlObject::findLogicalNodeByPrefixClassInst()
 
 void TestXmlObject::copyIsDeepAndIndependent()
 {
-    std::unique_ptr<XmlObject> source(element("LN", {{"lnClass", "XCBR"}, {"inst", "1"}}));
+    std::unique_ptr<XmlObject> source(makeElement("LN", nullptr, {{"lnClass", "XCBR"}, {"inst", "1"}}));
     source->lineNumber = 7;
-    XmlObject *doi = element("DOI", {{"name", "Pos"}}, source.get());
-    XmlObject *val = element("Val", {}, element("DAI", {{"name", "ctlModel"}}, doi));
+    XmlObject *doi = makeElement("DOI", source.get(), {{"name", "Pos"}});
+    XmlObject *val = makeElement("Val", makeElement("DAI", doi, {{"name", "ctlModel"}}));
     val->value = " status-only ";
     source->index.insert("Pos", doi);
 

@@ -1,6 +1,7 @@
 #include "canonicalxml.h"
 #include "coreresources.h"
 #include "progress.h"
+#include "testtree.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
 #include "xmlschema.h"
@@ -152,17 +153,6 @@ QString factValue(const Document &roots, const QString &selector, bool *found)
         *found = true;
     });
     return result;
-}
-
-XmlObject *makeElement(const QString &name, XmlObject *parent = nullptr)
-{
-    auto *e = new XmlObject;
-    e->name = name;
-    if (parent) {
-        e->parent = parent;
-        parent->children.append(e);
-    }
-    return e;
 }
 
 } // namespace
