@@ -30,8 +30,10 @@ configure: deps
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Without a display the editor runs on a virtual one (see the README for screenshots).
 run: build
-	$(BUILD)/tools/kestrel-cli stats :/Xml/init
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/src/kestrel; \
+	else echo "No display: starting the editor under Xvfb"; xvfb-run -a -s "-screen 0 1400x900x24" $(BUILD)/src/kestrel; fi
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
@@ -44,6 +46,7 @@ bench: build
 	  [ -f $$f ] || python3 $(SHARED)/tools/gen_scd.py --ieds $$n -o $$f || exit 1; \
 	done
 	$(BUILD)/bench/kestrel-bench $(BUILD)/bench-data/ieds20.scd $(BUILD)/bench-data/ieds200.scd
+	$(BUILD)/bench/kestrel-openbench $(BUILD)/bench-data/ieds20.scd $(BUILD)/bench-data/ieds200.scd
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps

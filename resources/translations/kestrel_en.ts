@@ -1,0 +1,582 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>DlgSetting</name>
+    <message>
+        <source>Setting</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation>Simplified Chinese</translation>
+    </message>
+    <message>
+        <source>English American</source>
+        <translation>English American</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Kestrel</name>
+    <message>
+        <source>Filter ied name or description</source>
+        <translation>Filter ied name or description</translation>
+    </message>
+    <message>
+        <source>Filter types id</source>
+        <translation>Filter types id</translation>
+    </message>
+    <message>
+        <source>Modify record</source>
+        <translation>Modify record</translation>
+    </message>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message>
+        <source>File %1 no exist.</source>
+        <translation>File %1 no exist.</translation>
+    </message>
+    <message>
+        <source>Open file %1 succeed.</source>
+        <translation>Open file %1 succeed.</translation>
+    </message>
+    <message>
+        <source>Please wait, SCL file parsing ......</source>
+        <translation>Please wait, SCL file parsing ......</translation>
+    </message>
+    <message>
+        <source>Open file %1 failed.</source>
+        <translation>Open file %1 failed.</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>New File</translation>
+    </message>
+    <message>
+        <source>SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)</source>
+        <translation>SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)</translation>
+    </message>
+    <message>
+        <source>New file %1 failed.</source>
+        <translation>New file %1 failed.</translation>
+    </message>
+    <message>
+        <source>New file %1 succeed.</source>
+        <translation>New file %1 succeed.</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>SCL files(*.scd *.cid *.icd);;SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)</source>
+        <translation>SCL files(*.scd *.cid *.icd);;SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)</translation>
+    </message>
+    <message>
+        <source>Please wait, SCL file saving ......</source>
+        <translation>Please wait, SCL file saving ......</translation>
+    </message>
+    <message>
+        <source>Save file %1 succeed.</source>
+        <translation>Save file %1 succeed.</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Content has changed, whether to need to save ?</source>
+        <translation>Content has changed, whether to need to save ?</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Save file %1 failed. The file stays open with its changes.</source>
+        <translation>Save file %1 failed. The file stays open with its changes.</translation>
+    </message>
+    <message>
+        <source>Close file %1 succeed.</source>
+        <translation>Close file %1 succeed.</translation>
+    </message>
+    <message>
+        <source>Subsequent versions will be open in this function.</source>
+        <translation>Subsequent versions will be open in this function.</translation>
+    </message>
+    <message>
+        <source>[Semantic check]================= SCL Semantic check start =================</source>
+        <translation>[Semantic check]================= SCL Semantic check start =================</translation>
+    </message>
+    <message>
+        <source>[Semantic check]================= SCL Semantic check end ===================</source>
+        <translation>[Semantic check]================= SCL Semantic check end ===================</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]================= SCL DataTypeTemplates check start =================</source>
+        <translation>[DataTypeTemplates check]================= SCL DataTypeTemplates check start =================</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]================= SCL DataTypeTemplates check end ===================</source>
+        <translation>[DataTypeTemplates check]================= SCL DataTypeTemplates check end ===================</translation>
+    </message>
+    <message>
+        <source>Log Browser</source>
+        <translation>Log Browser</translation>
+    </message>
+    <message>
+        <source>Check Browser</source>
+        <translation>Check Browser</translation>
+    </message>
+    <message>
+        <source>recent file action get failed.</source>
+        <translation>recent file action get failed.</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the application ?</source>
+        <translation>Do you want to quit the application ?</translation>
+    </message>
+    <message>
+        <source>Not found drag and drop file.</source>
+        <translation>Not found drag and drop file.</translation>
+    </message>
+    <message>
+        <source>Drag and drop file number can not be more than 1.</source>
+        <translation>Drag and drop file number can not be more than 1.</translation>
+    </message>
+    <message>
+        <source>Please drag and drop the SCL file.</source>
+        <translation>Please drag and drop the SCL file.</translation>
+    </message>
+</context>
+<context>
+    <name>KestrelClass</name>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>File(&amp;F)</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>View(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Tool(&amp;T)</source>
+        <translation>Tool(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Options(&amp;O)</source>
+        <translation>Options(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>Help(&amp;H)</translation>
+    </message>
+    <message>
+        <source>mainToolBar</source>
+        <translation>mainToolBar</translation>
+    </message>
+    <message>
+        <source>SCL Browser</source>
+        <translation>SCL Browser</translation>
+    </message>
+    <message>
+        <source>DataTypeTemplates Browser</source>
+        <translation>DataTypeTemplates Browser</translation>
+    </message>
+    <message>
+        <source>Log Browser</source>
+        <translation>Log Browser</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Attribute ( yellow is required )</source>
+        <translation>Attribute ( yellow is required )</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Instance</source>
+        <translation>Instance</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>New(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>new file</source>
+        <translation>new file</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>Open(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>open file</source>
+        <translation>open file</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>Save(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>save file</source>
+        <translation>save file</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save as(&amp;A)</source>
+        <translation>Save as(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+    <message>
+        <source>Close(&amp;C)</source>
+        <translation>Close(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>close file</source>
+        <translation>close file</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Quit(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Import ICD(&amp;I)</source>
+        <translation>Import ICD(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Import ICD file</source>
+        <translation>Import ICD file</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>CheckSchema</source>
+        <translation>CheckSchema</translation>
+    </message>
+    <message>
+        <source>Schema</source>
+        <translation>Schema</translation>
+    </message>
+    <message>
+        <source>schema check</source>
+        <translation>schema check</translation>
+    </message>
+    <message>
+        <source>CheckSemantic</source>
+        <translation>CheckSemantic</translation>
+    </message>
+    <message>
+        <source>Semantic</source>
+        <translation>Semantic</translation>
+    </message>
+    <message>
+        <source>semantic check</source>
+        <translation>semantic check</translation>
+    </message>
+    <message>
+        <source>CheckTemplate</source>
+        <translation>CheckTemplate</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>Template</translation>
+    </message>
+    <message>
+        <source>template check</source>
+        <translation>template check</translation>
+    </message>
+    <message>
+        <source>Setting(&amp;S)...</source>
+        <translation>Setting(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>setting</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Feedback(&amp;E)</source>
+        <translation>Feedback(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>feedback</source>
+        <translation>feedback</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Update(&amp;U)</source>
+        <translation>Update(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>update</source>
+        <translation>update</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>about</translation>
+    </message>
+    <message>
+        <source>SCL Browse(&amp;S)</source>
+        <translation>SCL Browse(&amp;S)</translation>
+    </message>
+    <message>
+        <source>SCL</source>
+        <translation>SCL</translation>
+    </message>
+    <message>
+        <source>SCL Browse</source>
+        <translation>SCL Browse</translation>
+    </message>
+    <message>
+        <source>DataTypeTemplates Browse(&amp;D)</source>
+        <translation>DataTypeTemplates Browse(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>DataTypeTemplates Browse</source>
+        <translation>DataTypeTemplates Browse</translation>
+    </message>
+    <message>
+        <source>Log Browse(&amp;L)</source>
+        <translation>Log Browse(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Log Browse</source>
+        <translation>Log Browse</translation>
+    </message>
+    <message>
+        <source>Attribute Browse(&amp;A)</source>
+        <translation>Attribute Browse(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Attr</source>
+        <translation>Attr</translation>
+    </message>
+    <message>
+        <source>attribute</source>
+        <translation>attribute</translation>
+    </message>
+    <message>
+        <source>Instance Browse(&amp;I)</source>
+        <translation>Instance Browse(&amp;I)</translation>
+    </message>
+    <message>
+        <source>instance</source>
+        <translation>instance</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>XmlObject</name>
+    <message>
+        <source>Undefined</source>
+        <translation>Undefined</translation>
+    </message>
+</context>
+<context>
+    <name>XmlReader</name>
+    <message>
+        <source>Elements are nested deeper than %1 levels</source>
+        <translation>Elements are nested deeper than %1 levels</translation>
+    </message>
+    <message>
+        <source>ReadOnly open file %1 failed.</source>
+        <translation>ReadOnly open file %1 failed.</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (byte offset %1)</source>
+        <translation>The file is not valid UTF-8 (byte offset %1)</translation>
+    </message>
+    <message>
+        <source>Xml Syntax error at line:%1, column:%2, error: %3.</source>
+        <translation>Xml Syntax error at line:%1, column:%2, error: %3.</translation>
+    </message>
+    <message>
+        <source>Save file %1 open operate failed.</source>
+        <translation>Save file %1 open operate failed.</translation>
+    </message>
+    <message>
+        <source>Save file %1 write operate failed.</source>
+        <translation>Save file %1 write operate failed.</translation>
+    </message>
+    <message>
+        <source>Save file %1 commit operate failed.</source>
+        <translation>Save file %1 commit operate failed.</translation>
+    </message>
+    <message>
+        <source>Save file %1: %2 control characters that XML cannot hold were left out.</source>
+        <translation>Save file %1: %2 control characters that XML cannot hold were left out.</translation>
+    </message>
+</context>
+<context>
+    <name>XmlSchema</name>
+    <message>
+        <source>[Schema check]XSD File %1:%2 %3 unhandled</source>
+        <translation>[Schema check]XSD File %1:%2 %3 unhandled</translation>
+    </message>
+    <message>
+        <source>[Schema check]ReadOnly open file %1 failed.</source>
+        <translation>[Schema check]ReadOnly open file %1 failed.</translation>
+    </message>
+    <message>
+        <source>[Schema check]Warning: Unhandled type</source>
+        <translation>[Schema check]Warning: Unhandled type</translation>
+    </message>
+    <message>
+        <source>Fail to find DOType %1</source>
+        <translation>Fail to find DOType %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>SCL Schema file load succeed.</source>
+        <translation>SCL Schema file load succeed.</translation>
+    </message>
+</context>
+<context>
+    <name>sclLog</name>
+    <message>
+        <source>Debug</source>
+        <translation>Debug</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>Critical</translation>
+    </message>
+    <message>
+        <source>Fatal</source>
+        <translation>Fatal</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>log column</comment>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>log column</comment>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <comment>log column</comment>
+        <translation>Message</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,582 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>DlgSetting</name>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Simplified Chinese</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>English American</source>
+        <translation>英语(美国)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>Kestrel</name>
+    <message>
+        <source>Filter ied name or description</source>
+        <translation>按IED名称或描述过滤</translation>
+    </message>
+    <message>
+        <source>Filter types id</source>
+        <translation>按类型ID过滤</translation>
+    </message>
+    <message>
+        <source>Modify record</source>
+        <translation>Modify record</translation>
+    </message>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message>
+        <source>File %1 no exist.</source>
+        <translation>文件 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>Open file %1 succeed.</source>
+        <translation>打开文件 %1 成功。</translation>
+    </message>
+    <message>
+        <source>Please wait, SCL file parsing ......</source>
+        <translation>请稍候，正在解析SCL文件......</translation>
+    </message>
+    <message>
+        <source>Open file %1 failed.</source>
+        <translation>打开文件 %1 失败。</translation>
+    </message>
+    <message>
+        <source>New File</source>
+        <translation>新建文件</translation>
+    </message>
+    <message>
+        <source>SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)</source>
+        <translation>SCD文件(*.scd);;CID文件(*.cid);;ICD文件(*.icd);;XML文件(*.xml);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>New file %1 failed.</source>
+        <translation>新建文件 %1 失败。</translation>
+    </message>
+    <message>
+        <source>New file %1 succeed.</source>
+        <translation>新建文件 %1 成功。</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>SCL files(*.scd *.cid *.icd);;SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)</source>
+        <translation>SCL文件(*.scd *.cid *.icd);;SCD文件(*.scd);;CID文件(*.cid);;ICD文件(*.icd);;XML文件(*.xml);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>Please wait, SCL file saving ......</source>
+        <translation>请稍候，正在保存SCL文件......</translation>
+    </message>
+    <message>
+        <source>Save file %1 succeed.</source>
+        <translation>保存文件 %1 成功。</translation>
+    </message>
+    <message>
+        <source>Save File</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>Content has changed, whether to need to save ?</source>
+        <translation>内容已修改，是否保存？</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Save file %1 failed. The file stays open with its changes.</source>
+        <translation>保存文件 %1 失败。文件保持打开，所做修改仍然保留。</translation>
+    </message>
+    <message>
+        <source>Close file %1 succeed.</source>
+        <translation>关闭文件 %1 成功。</translation>
+    </message>
+    <message>
+        <source>Subsequent versions will be open in this function.</source>
+        <translation>该功能将在后续版本中开放。</translation>
+    </message>
+    <message>
+        <source>[Semantic check]================= SCL Semantic check start =================</source>
+        <translation>[Semantic check]================= SCL语义校验开始 =================</translation>
+    </message>
+    <message>
+        <source>[Semantic check]================= SCL Semantic check end ===================</source>
+        <translation>[Semantic check]================= SCL语义校验结束 ===================</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]================= SCL DataTypeTemplates check start =================</source>
+        <translation>[DataTypeTemplates check]================= SCL DataTypeTemplates校验开始 =================</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]================= SCL DataTypeTemplates check end ===================</source>
+        <translation>[DataTypeTemplates check]================= SCL DataTypeTemplates校验结束 ===================</translation>
+    </message>
+    <message>
+        <source>Log Browser</source>
+        <translation>日志浏览</translation>
+    </message>
+    <message>
+        <source>Check Browser</source>
+        <translation>校验浏览</translation>
+    </message>
+    <message>
+        <source>recent file action get failed.</source>
+        <translation>获取最近打开文件菜单项失败。</translation>
+    </message>
+    <message>
+        <source>Do you want to quit the application ?</source>
+        <translation>确定要退出程序吗？</translation>
+    </message>
+    <message>
+        <source>Not found drag and drop file.</source>
+        <translation>未找到拖放的文件。</translation>
+    </message>
+    <message>
+        <source>Drag and drop file number can not be more than 1.</source>
+        <translation>拖放的文件不能超过1个。</translation>
+    </message>
+    <message>
+        <source>Please drag and drop the SCL file.</source>
+        <translation>请拖放SCL文件。</translation>
+    </message>
+</context>
+<context>
+    <name>KestrelClass</name>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message>
+        <source>File(&amp;F)</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>View(&amp;V)</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Tool(&amp;T)</source>
+        <translation>工具(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Options(&amp;O)</source>
+        <translation>选项(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Help(&amp;H)</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>mainToolBar</source>
+        <translation>主工具栏</translation>
+    </message>
+    <message>
+        <source>SCL Browser</source>
+        <translation>SCL浏览</translation>
+    </message>
+    <message>
+        <source>DataTypeTemplates Browser</source>
+        <translation>DataTypeTemplates浏览</translation>
+    </message>
+    <message>
+        <source>Log Browser</source>
+        <translation>日志浏览</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>日志</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>Attribute ( yellow is required )</source>
+        <translation>属性（黄色为必填项）</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Instance</source>
+        <translation>实例</translation>
+    </message>
+    <message>
+        <source>New(&amp;N)</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新建</translation>
+    </message>
+    <message>
+        <source>new file</source>
+        <translation>新建文件</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Open(&amp;O)...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>open file</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Save(&amp;S)</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>save file</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save as(&amp;A)</source>
+        <translation>另存为(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Close(&amp;C)</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>close file</source>
+        <translation>关闭文件</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Import ICD(&amp;I)</source>
+        <translation>导入ICD(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Import ICD file</source>
+        <translation>导入ICD文件</translation>
+    </message>
+    <message>
+        <source>Ctrl+I</source>
+        <translation>Ctrl+I</translation>
+    </message>
+    <message>
+        <source>CheckSchema</source>
+        <translation>Schema校验</translation>
+    </message>
+    <message>
+        <source>Schema</source>
+        <translation>Schema</translation>
+    </message>
+    <message>
+        <source>schema check</source>
+        <translation>Schema校验</translation>
+    </message>
+    <message>
+        <source>CheckSemantic</source>
+        <translation>语义校验</translation>
+    </message>
+    <message>
+        <source>Semantic</source>
+        <translation>语义</translation>
+    </message>
+    <message>
+        <source>semantic check</source>
+        <translation>语义校验</translation>
+    </message>
+    <message>
+        <source>CheckTemplate</source>
+        <translation>模板校验</translation>
+    </message>
+    <message>
+        <source>Template</source>
+        <translation>模板</translation>
+    </message>
+    <message>
+        <source>template check</source>
+        <translation>数据类型模板校验</translation>
+    </message>
+    <message>
+        <source>Setting(&amp;S)...</source>
+        <translation>设置(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Ctrl+T</source>
+        <translation>Ctrl+T</translation>
+    </message>
+    <message>
+        <source>Feedback(&amp;E)</source>
+        <translation>反馈(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Update(&amp;U)</source>
+        <translation>更新(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>update</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>Ctrl+U</source>
+        <translation>Ctrl+U</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>about</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>SCL Browse(&amp;S)</source>
+        <translation>SCL浏览(&amp;S)</translation>
+    </message>
+    <message>
+        <source>SCL</source>
+        <translation>SCL</translation>
+    </message>
+    <message>
+        <source>SCL Browse</source>
+        <translation>SCL浏览</translation>
+    </message>
+    <message>
+        <source>DataTypeTemplates Browse(&amp;D)</source>
+        <translation>DataTypeTemplates浏览(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>DataTypeTemplates Browse</source>
+        <translation>DataTypeTemplates浏览</translation>
+    </message>
+    <message>
+        <source>Log Browse(&amp;L)</source>
+        <translation>日志浏览(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Log Browse</source>
+        <translation>日志浏览</translation>
+    </message>
+    <message>
+        <source>Attribute Browse(&amp;A)</source>
+        <translation>属性浏览(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Attr</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>attribute</source>
+        <translation>属性</translation>
+    </message>
+    <message>
+        <source>Instance Browse(&amp;I)</source>
+        <translation>实例浏览(&amp;I)</translation>
+    </message>
+    <message>
+        <source>instance</source>
+        <translation>实例</translation>
+    </message>
+</context>
+<context>
+    <name>QMessageBox</name>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>XmlObject</name>
+    <message>
+        <source>Undefined</source>
+        <translation>未定义</translation>
+    </message>
+</context>
+<context>
+    <name>XmlReader</name>
+    <message>
+        <source>Elements are nested deeper than %1 levels</source>
+        <translation>元素嵌套层数超过 %1 层</translation>
+    </message>
+    <message>
+        <source>ReadOnly open file %1 failed.</source>
+        <translation>以只读方式打开文件 %1 失败。</translation>
+    </message>
+    <message>
+        <source>The file is not valid UTF-8 (byte offset %1)</source>
+        <translation>文件不是有效的UTF-8编码（字节偏移 %1）</translation>
+    </message>
+    <message>
+        <source>Xml Syntax error at line:%1, column:%2, error: %3.</source>
+        <translation>XML语法错误，行：%1，列：%2，错误：%3。</translation>
+    </message>
+    <message>
+        <source>Save file %1 open operate failed.</source>
+        <translation>保存文件 %1 时打开操作失败。</translation>
+    </message>
+    <message>
+        <source>Save file %1 write operate failed.</source>
+        <translation>保存文件 %1 时写入操作失败。</translation>
+    </message>
+    <message>
+        <source>Save file %1 commit operate failed.</source>
+        <translation>保存文件 %1 时提交操作失败。</translation>
+    </message>
+    <message>
+        <source>Save file %1: %2 control characters that XML cannot hold were left out.</source>
+        <translation>保存文件 %1：已略去 %2 个XML无法容纳的控制字符。</translation>
+    </message>
+</context>
+<context>
+    <name>XmlSchema</name>
+    <message>
+        <source>[Schema check]XSD File %1:%2 %3 unhandled</source>
+        <translation>[Schema check]XSD文件 %1:%2 中的 %3 未处理</translation>
+    </message>
+    <message>
+        <source>[Schema check]ReadOnly open file %1 failed.</source>
+        <translation>[Schema check]以只读方式打开文件 %1 失败。</translation>
+    </message>
+    <message>
+        <source>[Schema check]Warning: Unhandled type</source>
+        <translation>[Schema check]警告：未处理的类型</translation>
+    </message>
+    <message>
+        <source>Fail to find DOType %1</source>
+        <translation>未找到DOType %1</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>SCL Schema file load succeed.</source>
+        <translation>SCL Schema文件加载成功。</translation>
+    </message>
+</context>
+<context>
+    <name>sclLog</name>
+    <message>
+        <source>Debug</source>
+        <translation>调试</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Critical</source>
+        <translation>严重</translation>
+    </message>
+    <message>
+        <source>Fatal</source>
+        <translation>致命</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <comment>log column</comment>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <comment>log column</comment>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <comment>log column</comment>
+        <translation>信息</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,698 @@
+#include "kestrel.h"
+#include "ui_kestrel.h"
+
+#include "dialogprogress.h"
+#include "dlgsetting.h"
+#include "userprompt.h"
+#include "xmlobject.h"
+#include "xmlreader.h"
+#include "xmlschema.h"
+#include "xmltreebuilder.h"
+#include "xmltreeitem.h"
+
+#include <QCloseEvent>
+#include <QCompleter>
+#include <QContextMenuEvent>
+#include <QDateTime>
+#include <QDebug>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QProgressDialog>
+#include <QSettings>
+#include <QTabBar>
+#include <QThread>
+#include <QTimer>
+
+const QString Kestrel::TemplateFile = QStringLiteral(":/Xml/init");
+
+namespace {
+
+const char *const RecentFilesKey = "recentFileList";
+const char *const BackgroundStyle = "border-image: url(:/Kestrel/background);";
+
+const QStringList &sectionTags()
+{
+    static const QStringList tags = {"[Schema check]", "[Semantic check]", "[DataTypeTemplates check]"};
+    return tags;
+}
+
+} // namespace
+
+Kestrel::Kestrel(QWidget *parent)
+    : QMainWindow(parent),
+      ui(std::make_unique<Ui::KestrelClass>()),
+      m_prompt(std::make_unique<UserPrompt>())
+{
+    ui->setupUi(this);
+    setAcceptDrops(true);
+    m_progress = new QProgressDialog(this);
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setCancelButton(nullptr);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    m_progress->reset();
+    m_progress->hide();
+
+    setupDocks();
+    connectActions();
+    showBackground(true);
+    setDocumentOpen(false);
+    ui->actionSave->setEnabled(false);
+    updateRecentFileActions();
+}
+
+Kestrel::~Kestrel()
+{
+    // Tree items point into the document: they go first.
+    ui->xmlTreeWidget->clear();
+    ui->dataTemplateTreeWidget->clear();
+    ui->instanceTreeWidget->clear();
+    XmlSchema::instance()->clearDataTemplates();
+    qDeleteAll(m_roots);
+}
+
+void Kestrel::setupDocks()
+{
+    tabifyDockWidget(ui->xmlTreeDockWidget, ui->dataTemplateDockWidget);
+    ui->xmlTreeDockWidget->raise();
+    ui->logDockWidget->hide();
+    resizeDocks({ui->xmlTreeDockWidget, ui->attributeDockWidget}, {380, 320}, Qt::Horizontal);
+    resizeDocks({ui->logDockWidget}, {200}, Qt::Vertical);
+    ui->tabWidget->setCurrentIndex(0);
+    ui->logTableWidget->setColumnWidth(0, 100);
+    ui->logTableWidget->setColumnWidth(1, 200);
+    ui->logTableWidget->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui->xmlTreeComboBox->lineEdit()->setPlaceholderText(tr("Filter ied name or description"));
+    ui->dataTemplateComboBox->lineEdit()->setPlaceholderText(tr("Filter types id"));
+    ui->xmlTreeWidget->viewport()->installEventFilter(this);
+    ui->dataTemplateTreeWidget->viewport()->installEventFilter(this);
+    ui->xmlTreeWidget->setContextMenuPolicy(Qt::DefaultContextMenu);
+
+    m_recentSeparator = ui->menuFile->addSeparator();
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        auto *action = new QAction(this);
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, &Kestrel::slotOpenRecentFile);
+        ui->menuFile->insertAction(m_recentSeparator, action);
+        m_recentFileActions.append(action);
+    }
+    ui->menuFile->addAction(ui->actionQuit);
+}
+
+void Kestrel::connectActions()
+{
+    connect(ui->actionNew, &QAction::triggered, this, &Kestrel::slotNew);
+    connect(ui->actionOpen, &QAction::triggered, this, &Kestrel::slotOpen);
+    connect(ui->actionSave, &QAction::triggered, this, &Kestrel::slotSave);
+    connect(ui->actionSaveAs, &QAction::triggered, this, &Kestrel::slotSaveAs);
+    connect(ui->actionClose, &QAction::triggered, this, &Kestrel::slotClose);
+    connect(ui->actionQuit, &QAction::triggered, this, &Kestrel::close);
+    connect(ui->actionImportICD, &QAction::triggered, this, &Kestrel::slotImportIcd);
+    connect(ui->actionCheckSchema, &QAction::triggered, this, &Kestrel::slotCheckSchema);
+    connect(ui->actionCheckSemantic, &QAction::triggered, this, &Kestrel::slotCheckSemantic);
+    connect(ui->actionCheckTemplate, &QAction::triggered, this, &Kestrel::slotCheckTemplate);
+    connect(ui->actionSetting, &QAction::triggered, this, &Kestrel::slotSetting);
+    connect(ui->actionFeedBack, &QAction::triggered, this, &Kestrel::slotFeedBack);
+    connect(ui->actionUpdate, &QAction::triggered, this, &Kestrel::slotUpdate);
+    connect(ui->actionAbout, &QAction::triggered, this, &Kestrel::slotAbout);
+    connect(ui->actionSCL_Browse, &QAction::triggered, this, &Kestrel::slotSCLBrowse);
+    connect(ui->actionDataTypeTemplates_Browse, &QAction::triggered, this, &Kestrel::slotDataTypeTemplatesBrowse);
+    connect(ui->actionLog_Browse, &QAction::triggered, this, &Kestrel::slotLogBrowse);
+    connect(ui->actionAttribute_Browse, &QAction::triggered, this, &Kestrel::slotAttributeBrowse);
+    connect(ui->actionInstance_Browse, &QAction::triggered, this, &Kestrel::slotInstanceBrowse);
+
+    connect(ui->xmlTreeWidget, &QTreeWidget::itemClicked, this, &Kestrel::slotXmlItemClicked);
+    connect(ui->xmlTreeWidget, &QTreeWidget::itemExpanded, this, &Kestrel::slotXmlItemExpanded);
+    connect(ui->xmlTreeWidget, &QTreeWidget::itemCollapsed, this, &Kestrel::slotXmlItemCollapsed);
+    connect(ui->dataTemplateTreeWidget, &QTreeWidget::itemClicked, this, &Kestrel::slotDataTemplateItemClicked);
+    connect(ui->dataTemplateTreeWidget, &QTreeWidget::itemExpanded, this, &Kestrel::slotDataTemplateItemExpanded);
+    connect(ui->dataTemplateTreeWidget, &QTreeWidget::itemCollapsed, this, &Kestrel::slotDataTemplateItemCollapsed);
+    connect(ui->instanceTreeWidget, &QTreeWidget::itemClicked, this, &Kestrel::slotInstanceItemClicked);
+    connect(ui->xmlTreeComboBox->lineEdit(), &QLineEdit::returnPressed, this, &Kestrel::slotIedFiterReturnPressed);
+    connect(ui->xmlTreeSearchBtn, &QToolButton::clicked, this, &Kestrel::slotIedFiterReturnPressed);
+    connect(ui->dataTemplateComboBox->lineEdit(), &QLineEdit::returnPressed, this,
+            &Kestrel::slotDataTemplateFiterReturnPressed);
+    connect(ui->dataTemplateSearchBtn, &QToolButton::clicked, this, &Kestrel::slotDataTemplateFiterReturnPressed);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &Kestrel::slotCurrentChanged);
+
+    m_mdiTabBar = ui->mdiArea->findChild<QTabBar *>();
+    if (m_mdiTabBar)
+        connect(m_mdiTabBar, &QTabBar::tabCloseRequested, this, &Kestrel::slotCloseTab);
+}
+
+void Kestrel::setUserPrompt(UserPrompt *prompt)
+{
+    m_prompt.reset(prompt);
+}
+
+void Kestrel::setTranslator(QTranslator *translator, int language)
+{
+    m_translator = translator;
+    m_language = language;
+}
+
+void Kestrel::messageOutput(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (QThread::currentThread() != thread()) {
+        // Widgets belong to the GUI thread: hand the message over to it.
+        const QByteArray file(context.file), function(context.function), category(context.category);
+        const int line = context.line;
+        QMetaObject::invokeMethod(this, [=] {
+            const QMessageLogContext copy(file.constData(), line, function.constData(), category.constData());
+            messageOutput(type, copy, text);
+        }, Qt::QueuedConnection);
+        return;
+    }
+    if (ui->logDockWidget->isHidden())
+        ui->logDockWidget->show();
+    if (text.contains(tr("Modify record")) || text.contains(QLatin1String("Modify record")))
+        setModified(true);
+
+    // Keeps the window painting while long operations log; not re-entered from itself.
+    static bool processing = false;
+    if (!processing) {
+        processing = true;
+        QCoreApplication::processEvents();
+        processing = false;
+    }
+
+    const bool forCheck = std::any_of(sectionTags().begin(), sectionTags().end(),
+                                      [&](const QString &tag) { return text.contains(tag); });
+    ui->tabWidget->setCurrentIndex(forCheck ? 1 : 0);
+    if (forCheck)
+        ui->checkTextEdit->output(type, context, text);
+    else
+        ui->logTableWidget->output(type, context, text);
+}
+
+void Kestrel::setDocumentOpen(bool open)
+{
+    ui->actionNew->setEnabled(!open);
+    ui->actionOpen->setEnabled(!open);
+    for (QAction *action : {ui->actionClose, ui->actionImportICD, ui->actionCheckSchema,
+                            ui->actionCheckSemantic, ui->actionCheckTemplate})
+        action->setEnabled(open);
+}
+
+void Kestrel::setModified(bool modified)
+{
+    ui->actionSave->setEnabled(modified);
+    for (QAction *action : {ui->actionCheckSchema, ui->actionCheckSemantic, ui->actionCheckTemplate})
+        action->setEnabled(!modified && !m_roots.isEmpty());
+}
+
+void Kestrel::updateTitle()
+{
+    setWindowTitle(m_fileName.isEmpty() ? tr("Kestrel") : tr("Kestrel") + QLatin1String(" - ") + m_fileName);
+}
+
+bool Kestrel::openFile(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    if (!QFileInfo::exists(path)) {
+        qWarning().noquote() << tr("File %1 no exist.").arg(path);
+        return false;
+    }
+    if (!fileResolver(path))
+        return false;
+    if (path != TemplateFile) {
+        qDebug().noquote() << tr("Open file %1 succeed.").arg(path);
+        setCurrentFile(path);
+    }
+    m_fileName = path;
+    updateTitle();
+    setDocumentOpen(true);
+    return true;
+}
+
+bool Kestrel::fileResolver(const QString &path)
+{
+    // The reader sets the range itself, from the file size.
+    m_progress->setLabelText(tr("Please wait, SCL file parsing ......"));
+    m_progress->setValue(0);
+    m_progress->show();
+    DialogProgress progress(m_progress);
+    QList<XmlObject *> roots = XmlReader::load(path, &progress);
+    if (roots.isEmpty()) {
+        m_progress->hide();
+        qCritical().noquote() << tr("Open file %1 failed.").arg(path);
+        return false;
+    }
+    qDeleteAll(m_roots);
+    m_roots = roots;
+    for (XmlObject *root : qAsConst(m_roots)) {
+        if (root->name != QLatin1String("SCL"))
+            continue;
+        if (XmlObject *templates = root->findChild(QStringLiteral("DataTypeTemplates")))
+            XmlSchema::instance()->setDataTemplates(templates);
+    }
+    buildTrees();
+    linkTypes(m_roots);
+    m_progress->hide();
+    return true;
+}
+
+void Kestrel::buildTrees()
+{
+    QStringList names, ids;
+    XmlTreeBuilder::buildSclTree(ui->xmlTreeWidget, m_roots, &names);
+    XmlTreeBuilder::buildTemplateTree(ui->dataTemplateTreeWidget, m_roots, &ids);
+    // Open on the document's sections, and on the list of types.
+    for (QTreeWidget *tree : {ui->xmlTreeWidget, ui->dataTemplateTreeWidget}) {
+        if (QTreeWidgetItem *top = tree->topLevelItem(0))
+            top->setExpanded(true);
+    }
+    if (QTreeWidgetItem *top = ui->dataTemplateTreeWidget->topLevelItem(0)) {
+        for (int i = 0; i < top->childCount(); ++i)
+            top->child(i)->setExpanded(true);
+    }
+    setCompleter(ui->xmlTreeComboBox, m_iedCompleter, names);
+    setCompleter(ui->dataTemplateComboBox, m_typesCompleter, ids);
+}
+
+void Kestrel::setCompleter(QComboBox *box, std::unique_ptr<QCompleter> &completer, const QStringList &words)
+{
+    auto next = std::make_unique<QCompleter>(words);
+    next->setCaseSensitivity(Qt::CaseInsensitive);
+    box->lineEdit()->setCompleter(next.get());
+    completer = std::move(next);
+}
+
+void Kestrel::setCurrentFile(const QString &path)
+{
+    QSettings settings;
+    QStringList files = settings.value(QLatin1String(RecentFilesKey)).toStringList();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > MaxRecentFiles)
+        files.removeLast();
+    settings.setValue(QLatin1String(RecentFilesKey), files);
+    updateRecentFileActions();
+}
+
+void Kestrel::updateRecentFileActions()
+{
+    const QStringList files = QSettings().value(QLatin1String(RecentFilesKey)).toStringList();
+    const int count = qMin(files.size(), MaxRecentFiles);
+    for (int i = 0; i < MaxRecentFiles; ++i) {
+        QAction *action = m_recentFileActions.at(i);
+        action->setVisible(i < count);
+        if (i < count) {
+            action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(files.at(i)));
+            action->setData(files.at(i));
+        }
+    }
+    m_recentSeparator->setVisible(count > 0);
+}
+
+void Kestrel::slotNew()
+{
+    const QString path = m_prompt->saveFileName(
+            this, tr("New File"), tr("SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)"));
+    if (path.isEmpty())
+        return;
+    if (!openFile(TemplateFile)) {
+        qDebug().noquote() << tr("New file %1 failed.").arg(path);
+        return;
+    }
+    if (XmlObject *hitem = m_roots.first()->findDescendant(QStringLiteral("Hitem")))
+        hitem->attributes.insert(QStringLiteral("when"), QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss zzz"));
+    m_fileName = path;
+    if (save())
+        qDebug().noquote() << tr("New file %1 succeed.").arg(path);
+    else
+        ui->actionSave->setEnabled(true); // the new document exists in memory only
+}
+
+void Kestrel::slotOpen()
+{
+    const QString path = m_prompt->openFileName(
+            this, tr("Open File"),
+            tr("SCL files(*.scd *.cid *.icd);;SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)"));
+    if (path.isEmpty())
+        return;
+    if (!openFile(path))
+        qWarning().noquote() << tr("Open file %1 failed.").arg(path);
+}
+
+void Kestrel::slotSave()
+{
+    save();
+}
+
+bool Kestrel::save()
+{
+    if (m_fileName.isEmpty())
+        return false;
+    m_progress->setLabelText(tr("Please wait, SCL file saving ......"));
+    m_progress->setValue(0);
+    m_progress->show();
+    DialogProgress progress(m_progress);
+    const bool saved = XmlReader::save(m_fileName, m_roots, &progress);
+    m_progress->hide();
+    updateTitle();
+    if (!saved) {
+        // The writer logged why; the changes are still unsaved.
+        ui->actionSave->setEnabled(true);
+        return false;
+    }
+    qDebug().noquote() << tr("Save file %1 succeed.").arg(m_fileName);
+    setModified(false);
+    setCurrentFile(m_fileName);
+    return true;
+}
+
+void Kestrel::slotSaveAs()
+{
+    if (m_fileName.isEmpty())
+        return;
+    const QString path = m_prompt->saveFileName(
+            this, tr("Save File"), tr("SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)"));
+    if (path.isEmpty())
+        return;
+    m_fileName = path;
+    save();
+}
+
+void Kestrel::slotClose()
+{
+    closeDocument();
+}
+
+bool Kestrel::closeDocument()
+{
+    if (m_roots.isEmpty())
+        return true;
+    if (ui->actionSave->isEnabled()) {
+        if (m_prompt->confirm(this, tr("Kestrel"), tr("Content has changed, whether to need to save ?"))) {
+            if (!save()) {
+                m_prompt->inform(this, tr("Message"),
+                                 tr("Save file %1 failed. The file stays open with its changes.").arg(m_fileName));
+                return false;
+            }
+        } else {
+            ui->actionSave->setEnabled(false);
+        }
+    }
+    ui->xmlTreeWidget->clear();
+    ui->dataTemplateTreeWidget->clear();
+    ui->instanceTreeWidget->clear();
+    ui->attributeTableWidget->setRowCount(0);
+    for (QMdiSubWindow *window : ui->mdiArea->subWindowList()) {
+        ui->mdiArea->removeSubWindow(window);
+        delete window;
+    }
+    showBackground(true);
+    qDeleteAll(m_roots);
+    m_roots.clear();
+    XmlSchema::instance()->clearDataTemplates();
+    qDebug().noquote() << tr("Close file %1 succeed.").arg(m_fileName);
+    m_fileName.clear();
+    setDocumentOpen(false);
+    ui->xmlTreeComboBox->lineEdit()->setCompleter(nullptr);
+    ui->dataTemplateComboBox->lineEdit()->setCompleter(nullptr);
+    m_iedCompleter.reset();
+    m_typesCompleter.reset();
+    ui->xmlTreeComboBox->clearEditText();
+    ui->dataTemplateComboBox->clearEditText();
+    return true;
+}
+
+void Kestrel::slotCloseTab(int)
+{
+    // The area closes the sub-window itself; look once it has.
+    QTimer::singleShot(0, this, [this] {
+        if (ui->mdiArea->subWindowList().isEmpty())
+            showBackground(true);
+    });
+}
+
+void Kestrel::showBackground(bool show)
+{
+    ui->mdiArea->setStyleSheet(show ? QLatin1String(BackgroundStyle) : QString());
+    // The area's own white brush would paint over the picture.
+    ui->mdiArea->setBackground(show ? QBrush(Qt::NoBrush) : QBrush(Qt::white));
+}
+
+void Kestrel::slotImportIcd()
+{
+    // The import wizard plugs in here.
+}
+
+void Kestrel::slotSetting()
+{
+    DlgSetting dialog(this);
+    dialog.setTranslator(m_translator, m_language);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_language = dialog.language();
+}
+
+void Kestrel::slotFeedBack()
+{
+    // The feedback mail dialog plugs in here.
+}
+
+void Kestrel::slotUpdate()
+{
+    // The updater launch plugs in here.
+}
+
+void Kestrel::slotAbout()
+{
+    // The about dialog plugs in here.
+}
+
+void Kestrel::slotCheckSchema()
+{
+    ui->checkTextEdit->clear();
+    m_prompt->inform(this, tr("Message"), tr("Subsequent versions will be open in this function."));
+}
+
+void Kestrel::slotCheckSemantic()
+{
+    ui->checkTextEdit->clear();
+    qDebug().noquote() << tr("[Semantic check]================= SCL Semantic check start =================");
+    qDebug().noquote() << tr("[Semantic check]================= SCL Semantic check end ===================");
+}
+
+void Kestrel::slotCheckTemplate()
+{
+    ui->checkTextEdit->clear();
+    qDebug().noquote() << tr("[DataTypeTemplates check]================= SCL DataTypeTemplates check start =================");
+    qDebug().noquote() << tr("[DataTypeTemplates check]================= SCL DataTypeTemplates check end ===================");
+}
+
+namespace {
+
+void toggle(QDockWidget *dock)
+{
+    dock->setVisible(!dock->isVisible());
+}
+
+} // namespace
+
+void Kestrel::slotSCLBrowse() { toggle(ui->xmlTreeDockWidget); }
+void Kestrel::slotDataTypeTemplatesBrowse() { toggle(ui->dataTemplateDockWidget); }
+void Kestrel::slotLogBrowse() { toggle(ui->logDockWidget); }
+void Kestrel::slotAttributeBrowse() { toggle(ui->attributeDockWidget); }
+void Kestrel::slotInstanceBrowse() { toggle(ui->instanceDockWidget); }
+
+void Kestrel::slotXmlItemClicked(QTreeWidgetItem *item)
+{
+    auto *treeItem = static_cast<XmlTreeItem *>(item);
+    if (!treeItem || !treeItem->element())
+        return;
+    if (treeItem->element()->name == QLatin1String("IED") && item->childCount() == 0) {
+        XmlTreeBuilder::buildSubtree(item);
+        item->setExpanded(true);
+    }
+}
+
+void Kestrel::slotXmlItemExpanded(QTreeWidgetItem *item)
+{
+    auto *treeItem = static_cast<XmlTreeItem *>(item);
+    if (treeItem->element() && treeItem->element()->name == QLatin1String("IED"))
+        XmlTreeBuilder::buildSubtree(item);
+    ui->xmlTreeWidget->resizeColumnToContents(0);
+}
+
+void Kestrel::slotXmlItemCollapsed(QTreeWidgetItem *)
+{
+    ui->xmlTreeWidget->resizeColumnToContents(0);
+}
+
+void Kestrel::slotDataTemplateItemClicked(QTreeWidgetItem *)
+{
+}
+
+void Kestrel::slotDataTemplateItemExpanded(QTreeWidgetItem *)
+{
+    ui->dataTemplateTreeWidget->resizeColumnToContents(0);
+}
+
+void Kestrel::slotDataTemplateItemCollapsed(QTreeWidgetItem *)
+{
+    ui->dataTemplateTreeWidget->resizeColumnToContents(0);
+}
+
+void Kestrel::slotInstanceItemClicked(QTreeWidgetItem *)
+{
+}
+
+void Kestrel::slotIedFiterReturnPressed()
+{
+    const QString text = ui->xmlTreeComboBox->currentText().trimmed();
+    QTreeWidgetItem *top = ui->xmlTreeWidget->topLevelItem(0);
+    if (text.isEmpty() || !top)
+        return;
+    for (int i = 0; i < top->childCount(); ++i) {
+        auto *item = static_cast<XmlTreeItem *>(top->child(i));
+        const XmlObject *element = item->element();
+        if (!element || element->name != QLatin1String("IED"))
+            continue;
+        if (!element->attribute(QStringLiteral("name")).contains(text)
+                && !element->attribute(QStringLiteral("desc")).contains(text))
+            continue;
+        ui->xmlTreeWidget->collapseAll();
+        slotXmlItemClicked(item);
+        ui->xmlTreeWidget->scrollToItem(item);
+        item->setExpanded(true);
+        ui->xmlTreeWidget->setCurrentItem(item);
+    }
+}
+
+void Kestrel::slotDataTemplateFiterReturnPressed()
+{
+    const QString text = ui->dataTemplateComboBox->currentText().trimmed();
+    QTreeWidgetItem *top = ui->dataTemplateTreeWidget->topLevelItem(0);
+    QTreeWidgetItem *templates = nullptr;
+    for (int i = 0; top && i < top->childCount() && !templates; ++i) {
+        const XmlObject *element = static_cast<XmlTreeItem *>(top->child(i))->element();
+        if (element && element->name == QLatin1String("DataTypeTemplates"))
+            templates = top->child(i);
+    }
+    if (text.isEmpty() || !templates)
+        return;
+    for (int i = 0; i < templates->childCount(); ++i) {
+        auto *item = static_cast<XmlTreeItem *>(templates->child(i));
+        if (!item->element() || item->element()->attribute(QStringLiteral("id")) != text)
+            continue;
+        ui->dataTemplateTreeWidget->collapseAll();
+        slotDataTemplateItemClicked(item);
+        ui->dataTemplateTreeWidget->scrollToItem(item);
+        item->setExpanded(true);
+        ui->dataTemplateTreeWidget->setCurrentItem(item);
+    }
+}
+
+void Kestrel::slotCurrentChanged(int index)
+{
+    ui->logDockWidget->setWindowTitle(index == 0 ? tr("Log Browser") : tr("Check Browser"));
+}
+
+void Kestrel::slotOpenRecentFile()
+{
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action || !m_recentFileActions.contains(action)) {
+        qWarning().noquote() << tr("recent file action get failed.");
+        return;
+    }
+    if (!closeDocument())
+        return;
+    const QString path = action->data().toString();
+    if (openFile(path))
+        return;
+    QSettings settings;
+    QStringList files = settings.value(QLatin1String(RecentFilesKey)).toStringList();
+    files.removeAll(path);
+    settings.setValue(QLatin1String(RecentFilesKey), files);
+    updateRecentFileActions();
+    qWarning().noquote() << tr("Open file %1 failed.").arg(path);
+}
+
+void Kestrel::closeEvent(QCloseEvent *event)
+{
+    if (ui->actionSave->isEnabled()) {
+        if (m_prompt->confirm(this, tr("Kestrel"), tr("Content has changed, whether to need to save ?"))) {
+            if (!save()) {
+                m_prompt->inform(this, tr("Message"),
+                                 tr("Save file %1 failed. The file stays open with its changes.").arg(m_fileName));
+                event->ignore();
+                return;
+            }
+        }
+    }
+    if (m_prompt->confirm(this, tr("Kestrel"), tr("Do you want to quit the application ?")))
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool Kestrel::isSclFile(const QString &path) const
+{
+    static const QStringList suffixes = {".scd", ".SCD", ".icd", ".ICD", ".cid", ".CID", ".xml", ".XML"};
+    return suffixes.contains(path.right(4));
+}
+
+void Kestrel::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasFormat(QStringLiteral("text/uri-list")))
+        event->acceptProposedAction();
+}
+
+void Kestrel::dropEvent(QDropEvent *event)
+{
+    openDropped(event->mimeData()->urls());
+}
+
+void Kestrel::openDropped(const QList<QUrl> &urls)
+{
+    if (urls.isEmpty()) {
+        qWarning().noquote() << tr("Not found drag and drop file.");
+        return;
+    }
+    if (urls.size() > 1) {
+        qWarning().noquote() << tr("Drag and drop file number can not be more than 1.");
+        return;
+    }
+    const QString path = urls.first().toLocalFile();
+    if (!isSclFile(path)) {
+        qWarning().noquote() << tr("Please drag and drop the SCL file.");
+        return;
+    }
+    if (closeDocument())
+        openFile(path);
+}
+
+bool Kestrel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ContextMenu) {
+        auto *tree = qobject_cast<QTreeWidget *>(watched->parent());
+        auto *menuEvent = static_cast<QContextMenuEvent *>(event);
+        if (QTreeWidgetItem *item = tree ? tree->itemAt(menuEvent->pos()) : nullptr) {
+            if (tree == ui->xmlTreeWidget)
+                slotXmlItemClicked(item);
+            else
+                slotDataTemplateItemClicked(item);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Kestrel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        ui->xmlTreeComboBox->lineEdit()->setPlaceholderText(tr("Filter ied name or description"));
+        ui->dataTemplateComboBox->lineEdit()->setPlaceholderText(tr("Filter types id"));
+        slotCurrentChanged(ui->tabWidget->currentIndex());
+        updateTitle();
+    }
+    QMainWindow::changeEvent(event);
+}

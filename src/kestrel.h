@@ -1,0 +1,120 @@
+#ifndef KESTREL_H
+#define KESTREL_H
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QCompleter;
+class QProgressDialog;
+class QTabBar;
+class QTranslator;
+class QTreeWidgetItem;
+class UserPrompt;
+class XmlObject;
+
+namespace Ui {
+class KestrelClass;
+}
+
+// The main window: owns the open document and coordinates the file
+// operations, the tree browsers, the panels and the checks.
+class Kestrel : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int MaxRecentFiles = 9;
+    static const QString TemplateFile;
+
+    explicit Kestrel(QWidget *parent = nullptr);
+    ~Kestrel() override;
+
+    void setTranslator(QTranslator *translator, int language);
+    // Every message of the process arrives here (installed as the message handler's target).
+    void messageOutput(QtMsgType type, const QMessageLogContext &context, const QString &text);
+
+    bool openFile(const QString &path);
+    bool fileResolver(const QString &path);
+    void setCurrentFile(const QString &path);
+    void updateRecentFileActions();
+    // Opens one dropped SCL file in place of the open one.
+    void openDropped(const QList<QUrl> &urls);
+
+    const QList<XmlObject *> &document() const { return m_roots; }
+    QString fileName() const { return m_fileName; }
+    // Replaces the questions and file dialogs (tests answer them); the window takes ownership.
+    void setUserPrompt(UserPrompt *prompt);
+
+public slots:
+    void slotNew();
+    void slotOpen();
+    void slotSave();
+    void slotSaveAs();
+    void slotClose();
+    void slotCloseTab(int index);
+    void slotImportIcd();
+    void slotSetting();
+    void slotFeedBack();
+    void slotUpdate();
+    void slotAbout();
+    void slotCheckSchema();
+    void slotCheckSemantic();
+    void slotCheckTemplate();
+    void slotSCLBrowse();
+    void slotDataTypeTemplatesBrowse();
+    void slotLogBrowse();
+    void slotAttributeBrowse();
+    void slotInstanceBrowse();
+    void slotXmlItemClicked(QTreeWidgetItem *item);
+    void slotXmlItemExpanded(QTreeWidgetItem *item);
+    void slotXmlItemCollapsed(QTreeWidgetItem *item);
+    void slotDataTemplateItemClicked(QTreeWidgetItem *item);
+    void slotDataTemplateItemExpanded(QTreeWidgetItem *item);
+    void slotDataTemplateItemCollapsed(QTreeWidgetItem *item);
+    void slotIedFiterReturnPressed();
+    void slotDataTemplateFiterReturnPressed();
+    void slotCurrentChanged(int index);
+    void slotOpenRecentFile();
+    void slotInstanceItemClicked(QTreeWidgetItem *item);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void setupDocks();
+    void connectActions();
+    void setDocumentOpen(bool open);
+    void setModified(bool modified);
+    // Saves the document; false (and Save stays enabled) when the writer failed.
+    bool save();
+    // Asks about unsaved changes; false when the user's save failed and the document must stay.
+    bool closeDocument();
+    void buildTrees();
+    void setCompleter(QComboBox *box, std::unique_ptr<QCompleter> &completer, const QStringList &words);
+    void showBackground(bool show);
+    void updateTitle();
+    bool isSclFile(const QString &path) const;
+
+    std::unique_ptr<Ui::KestrelClass> ui;
+    QList<XmlObject *> m_roots;
+    QString m_fileName;
+    QProgressDialog *m_progress = nullptr;
+    QTabBar *m_mdiTabBar = nullptr;
+    std::unique_ptr<QCompleter> m_iedCompleter;
+    std::unique_ptr<QCompleter> m_typesCompleter;
+    QTranslator *m_translator = nullptr;
+    int m_language = 0;
+    QAction *m_recentSeparator = nullptr;
+    QList<QAction *> m_recentFileActions;
+    std::unique_ptr<UserPrompt> m_prompt;
+};
+
+#endif // KESTREL_H

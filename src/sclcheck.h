@@ -1,0 +1,24 @@
+#ifndef SCLCHECK_H
+#define SCLCHECK_H
+
+#include <QTextEdit>
+
+// The check text of the bottom dock: the checkers' lines without their
+// section tag, errors red, warnings blue, headings bold. Each message is also
+// appended to the hourly log file, tag and all.
+class sclCheck : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    explicit sclCheck(QWidget *parent = nullptr);
+
+    // May be called from any thread: the file line is written at once, the
+    // text is appended on the widget's own thread.
+    void output(QtMsgType type, const QMessageLogContext &context, const QString &text);
+
+private:
+    void appendLine(QString text);
+};
+
+#endif // SCLCHECK_H

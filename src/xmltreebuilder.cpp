@@ -1,0 +1,125 @@
+#include "xmltreebuilder.h"
+
+#include "xmlobject.h"
+#include "xmltreeitem.h"
+
+#include <QTreeWidget>
+
+namespace {
+
+XmlTreeItem *addItem(QTreeWidget *tree, QTreeWidgetItem *parent, XmlObject *element)
+{
+    auto *item = parent ? new XmlTreeItem(parent, element) : new XmlTreeItem(tree, element);
+    element->treeItem = item;
+    return item;
+}
+
+void addSclItems(QTreeWidget *tree, QTreeWidgetItem *parent, const QList<XmlObject *> &elements,
+                 QStringList *names)
+{
+    for (XmlObject *element : elements) {
+        if (element->name == QLatin1String("DataTypeTemplates"))
+            continue;
+        XmlTreeItem *item = addItem(tree, parent, element);
+        if (element->name == QLatin1String("IED")) {
+            names->append(element->attribute(QStringLiteral("name")));
+            const QString desc = element->attribute(QStringLiteral("desc"));
+            if (!QString(desc).remove(QLatin1Char(' ')).isEmpty())
+                names->append(desc);
+            continue;
+        }
+        addSclItems(tree, item, element->children, names);
+    }
+}
+
+void addTemplateItems(QTreeWidget *tree, QTreeWidgetItem *parent, const QList<XmlObject *> &elements,
+                      QStringList *ids)
+{
+    static const QStringList skipped = {"Header", "Substation", "Communication", "IED", "Private"};
+    static const QStringList types = {"LNodeType", "DOType", "DAType", "EnumType"};
+    for (XmlObject *element : elements) {
+        if (skipped.contains(element->name))
+            continue;
+        XmlTreeItem *item = addItem(tree, parent, element);
+        if (types.contains(element->name))
+            ids->append(element->attribute(QStringLiteral("id")));
+        addTemplateItems(tree, item, element->children, ids);
+    }
+}
+
+// The element's link goes to its item in the SCL tree only, not to the instance tree's copy.
+enum class Link { Element, None };
+
+void addAll(QTreeWidgetItem *parent, const QList<XmlObject *> &elements, Link link)
+{
+    for (XmlObject *element : elements) {
+        XmlTreeItem *item = link == Link::Element ? addItem(nullptr, parent, element)
+                                                  : new XmlTreeItem(parent, element);
+        addAll(item, element->children, link);
+        item->setExpanded(link == Link::None);
+    }
+}
+
+const XmlObject *enclosing(const XmlObject *element, const QString &name)
+{
+    while (element && element->name != name)
+        element = element->parent;
+    return element;
+}
+
+} // namespace
+
+void XmlTreeBuilder::buildSclTree(QTreeWidget *tree, const QList<XmlObject *> &roots, QStringList *names)
+{
+    tree->clear();
+    addSclItems(tree, nullptr, roots, names);
+    tree->resizeColumnToContents(0);
+}
+
+void XmlTreeBuilder::buildTemplateTree(QTreeWidget *tree, const QList<XmlObject *> &roots, QStringList *ids)
+{
+    tree->clear();
+    addTemplateItems(tree, nullptr, roots, ids);
+    tree->resizeColumnToContents(0);
+}
+
+void XmlTreeBuilder::buildSubtree(QTreeWidgetItem *item)
+{
+    auto *treeItem = static_cast<XmlTreeItem *>(item);
+    if (item->childCount() > 0 || !treeItem->element())
+        return;
+    addAll(item, treeItem->element()->children, Link::Element);
+}
+
+const XmlObject *XmlTreeBuilder::fcdaInstance(const XmlObject *fcda)
+{
+    const auto attr = [fcda](const char *name) { return fcda->attribute(QLatin1String(name)); };
+    const XmlObject *ied = enclosing(fcda, QStringLiteral("IED"));
+    const XmlObject *device = ied ? ied->findDescendant(QStringLiteral("LDevice"), QStringLiteral("inst"), attr("ldInst")) : nullptr;
+    if (!device)
+        return nullptr;
+    const QStringList keys = {"prefix", "lnClass", "inst"};
+    const QStringList values = {attr("prefix"), attr("lnClass"), attr("lnInst")};
+    const XmlObject *node = device->findDescendant(QStringLiteral("LN0"), keys, values);
+    if (!node)
+        node = device->findDescendant(QStringLiteral("LN"), keys, values);
+    const QStringList path = attr("doName").split(QLatin1Char('.'));
+    const XmlObject *instance = node ? node->findDescendant(QStringLiteral("DOI"), QStringLiteral("name"), path.first()) : nullptr;
+    for (int i = 1; instance && i < path.size(); ++i)
+        instance = instance->findDescendant(QStringLiteral("SDI"), QStringLiteral("name"), path.at(i));
+    return instance;
+}
+
+bool XmlTreeBuilder::fillInstanceTree(QTreeWidget *tree, const XmlObject *fcda)
+{
+    const XmlObject *instance = fcdaInstance(fcda);
+    if (!instance)
+        return false;
+    tree->clear();
+    for (XmlObject *child : instance->children) {
+        auto *item = new XmlTreeItem(tree, child);
+        addAll(item, child->children, Link::None);
+        item->setExpanded(true);
+    }
+    return true;
+}

@@ -1,0 +1,28 @@
+#ifndef XMLTREEBUILDER_H
+#define XMLTREEBUILDER_H
+
+#include <QList>
+#include <QStringList>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+class XmlObject;
+
+// Fills the tree browsers from the document.
+class XmlTreeBuilder
+{
+public:
+    // Everything but the data type templates; IEDs get their subtrees on demand.
+    // Collects IED names and descriptions for the filter's completer.
+    static void buildSclTree(QTreeWidget *tree, const QList<XmlObject *> &roots, QStringList *names);
+    // The data type templates only; collects the type ids for the filter's completer.
+    static void buildTemplateTree(QTreeWidget *tree, const QList<XmlObject *> &roots, QStringList *ids);
+    // The items of an IED's whole subtree, built when the IED item is first opened.
+    static void buildSubtree(QTreeWidgetItem *item);
+    // The data instance an FCDA names, with its subtree; false when it names none.
+    static bool fillInstanceTree(QTreeWidget *tree, const XmlObject *fcda);
+    // The element an FCDA refers to, or null.
+    static const XmlObject *fcdaInstance(const XmlObject *fcda);
+};
+
+#endif // XMLTREEBUILDER_H

@@ -1,0 +1,60 @@
+#include "xmltreeitem.h"
+
+#include "xmlobject.h"
+
+#include <QHash>
+
+XmlTreeItem::XmlTreeItem(QTreeWidget *tree, XmlObject *element)
+    : QTreeWidgetItem(tree), m_element(element)
+{
+    show();
+}
+
+XmlTreeItem::XmlTreeItem(QTreeWidgetItem *parent, XmlObject *element)
+    : QTreeWidgetItem(parent), m_element(element)
+{
+    show();
+}
+
+XmlTreeItem::~XmlTreeItem()
+{
+    if (m_element && m_element->treeItem == this)
+        m_element->treeItem = nullptr;
+}
+
+void XmlTreeItem::show()
+{
+    // Loading an icon looks at the file each time: share one per element name.
+    static QHash<QString, QIcon> icons;
+    auto icon = icons.constFind(m_element->name);
+    if (icon == icons.constEnd())
+        icon = icons.insert(m_element->name, QIcon(iconFor(m_element->name)));
+    setText(0, textFor(m_element));
+    setIcon(0, *icon);
+}
+
+QString XmlTreeItem::iconFor(const QString &elementName)
+{
+    static const QHash<QString, QString> icons = {
+        {"SCL", "scl"}, {"Header", "header"}, {"History", "header"},
+        {"Communication", "communication"}, {"SubNetwork", "subnetwork"}, {"IED", "ied"},
+        {"LDevice", "ld"}, {"DataTypeTemplates", "DataTypeTemplates"}, {"LN0", "ln"}, {"LN", "ln"},
+        {"DataSet", "ds"}, {"FCDA", "fcda"}, {"ReportControl", "report"}, {"Inputs", "inputs"},
+        {"SampledValueControl", "smv"}, {"LogControl", "lg"}, {"DOI", "doi"}, {"SDI", "sdi"},
+        {"DAI", "dai"}, {"LNodeType", "lntype"}, {"DO", "do"}, {"DOType", "dotype"}, {"SDO", "sdo"},
+        {"DA", "da"}, {"DAType", "datype"}, {"BDA", "bda"}, {"EnumType", "enumtype"},
+        {"EnumVal", "enumval"}, {"GSEControl", "gse"},
+    };
+    return QStringLiteral(":/Kestrel/") + icons.value(elementName, QStringLiteral("SclCommon"));
+}
+
+QString XmlTreeItem::textFor(const XmlObject *element)
+{
+    if (element->name != QLatin1String("Val"))
+        return element->label();
+    // An enumerated value stored by its ord shows the literal of its EnumType.
+    const XmlObject *type = element->parent ? element->parent->typeObject : nullptr;
+    if (const XmlObject *entry = type ? type->index.value(element->value) : nullptr)
+        return entry->value;
+    return element->value;
+}

@@ -1,0 +1,29 @@
+#ifndef XMLTREEITEM_H
+#define XMLTREEITEM_H
+
+#include <QTreeWidgetItem>
+
+class XmlObject;
+
+// A tree item that shows one element of the document and is linked to it both ways.
+class XmlTreeItem : public QTreeWidgetItem
+{
+public:
+    XmlTreeItem(QTreeWidget *tree, XmlObject *element);
+    XmlTreeItem(QTreeWidgetItem *parent, XmlObject *element);
+    ~XmlTreeItem() override;
+
+    XmlObject *element() const { return m_element; }
+    // Forgets the element, for when the document goes before the tree does.
+    void detach() { m_element = nullptr; }
+
+    static QString iconFor(const QString &elementName);
+    static QString textFor(const XmlObject *element);
+
+private:
+    void show();
+
+    XmlObject *m_element;
+};
+
+#endif // XMLTREEITEM_H

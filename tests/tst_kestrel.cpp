@@ -1,0 +1,407 @@
+#include "dlgsetting.h"
+#include "guiresources.h"
+#include "kestrel.h"
+#include "userprompt.h"
+#include "xmlobject.h"
+#include "xmltreeitem.h"
+
+#include <QtTest>
+#include <QAction>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QLineEdit>
+#include <QTranslator>
+#include <QTreeWidget>
+
+namespace {
+
+const QString DataDir = QStringLiteral(KESTREL_TEST_DATA);
+
+// Answers the window's questions as a test says, and remembers what was asked.
+class ScriptedPrompt : public UserPrompt
+{
+public:
+    bool confirm(QWidget *, const QString &, const QString &text) override
+    {
+        asked.append(text);
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
+    void inform(QWidget *, const QString &, const QString &text) override { informed.append(text); }
+    QString openFileName(QWidget *, const QString &, const QString &) override { return fileName; }
+    QString saveFileName(QWidget *, const QString &, const QString &) override { return fileName; }
+
+    QList<bool> answers;
+    QStringList asked;
+    QStringList informed;
+    QString fileName;
+};
+
+Kestrel *window = nullptr;
+QStringList logged;
+
+void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    logged.append(text);
+    if (window)
+        window->messageOutput(type, context, text);
+}
+
+QStringList itemTexts(QTreeWidgetItem *item)
+{
+    QStringList texts;
+    for (int i = 0; item && i < item->childCount(); ++i)
+        texts.append(item->child(i)->text(0));
+    return texts;
+}
+
+} // namespace
+
+class TestKestrel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void actionStatesFollowTheDocument();
+    void failedSaveKeepsChanges();
+    void closeWithFailedSaveKeepsTheDocument();
+    void newWritesTheTemplate();
+    void recentFiles();
+    void drops_data();
+    void drops();
+    void trees();
+    void filters();
+    void logAndCheckRouting();
+    void languageSwitch();
+
+private:
+    QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
+    QTreeWidget *tree(const char *name) const { return window->findChild<QTreeWidget *>(QLatin1String(name)); }
+    QString copyOf(const QString &fixture, const QString &name);
+    void modify();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    ScriptedPrompt *m_prompt = nullptr;
+};
+
+void TestKestrel::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName("Norvane");
+    QCoreApplication::setApplicationName("KestrelTest");
+    initGuiResources();
+    qInstallMessageHandler(handler);
+}
+
+void TestKestrel::init()
+{
+    QSettings().clear();
+    m_dir = std::make_unique<QTemporaryDir>();
+    window = new Kestrel;
+    m_prompt = new ScriptedPrompt;
+    window->setUserPrompt(m_prompt);
+    logged.clear();
+}
+
+void TestKestrel::cleanup()
+{
+    delete window;
+    window = nullptr;
+}
+
+QString TestKestrel::copyOf(const QString &fixture, const QString &name)
+{
+    const QString path = m_dir->filePath(name);
+    QFile::copy(DataDir + "/good/" + fixture, path);
+    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+void TestKestrel::modify()
+{
+    qDebug() << "Modify record: name = IED->desc, Val from [] to [x].";
+}
+
+void TestKestrel::actionStatesFollowTheDocument()
+{
+    const auto enabled = [this](std::initializer_list<const char *> names) {
+        QStringList result;
+        for (const char *name : names)
+            result.append(QString("%1=%2").arg(name).arg(action(name)->isEnabled()));
+        return result.join(' ');
+    };
+    const auto all = {"actionNew", "actionOpen", "actionSave", "actionClose", "actionImportICD",
+                      "actionCheckSchema", "actionCheckSemantic", "actionCheckTemplate"};
+    QCOMPARE(enabled(all), QString("actionNew=1 actionOpen=1 actionSave=0 actionClose=0 actionImportICD=0 "
+                                   "actionCheckSchema=0 actionCheckSemantic=0 actionCheckTemplate=0"));
+    const QString file = copyOf("substation.scd", "a.scd");
+    QVERIFY(window->openFile(file));
+    QCOMPARE(window->windowTitle(), "Kestrel - " + file);
+    QCOMPARE(enabled(all), QString("actionNew=0 actionOpen=0 actionSave=0 actionClose=1 actionImportICD=1 "
+                                   "actionCheckSchema=1 actionCheckSemantic=1 actionCheckTemplate=1"));
+    modify();
+    QCOMPARE(enabled(all), QString("actionNew=0 actionOpen=0 actionSave=1 actionClose=1 actionImportICD=1 "
+                                   "actionCheckSchema=0 actionCheckSemantic=0 actionCheckTemplate=0"));
+    action("actionSave")->trigger();
+    QVERIFY(logged.contains("Save file " + file + " succeed."));
+    QCOMPARE(enabled(all), QString("actionNew=0 actionOpen=0 actionSave=0 actionClose=1 actionImportICD=1 "
+                                   "actionCheckSchema=1 actionCheckSemantic=1 actionCheckTemplate=1"));
+    action("actionClose")->trigger();
+    QVERIFY(window->document().isEmpty());
+    QCOMPARE(tree("xmlTreeWidget")->topLevelItemCount(), 0);
+    QVERIFY(logged.contains("Close file " + file + " succeed."));
+    QCOMPARE(enabled(all), QString("actionNew=1 actionOpen=1 actionSave=0 actionClose=0 actionImportICD=0 "
+                                   "actionCheckSchema=0 actionCheckSemantic=0 actionCheckTemplate=0"));
+}
+
+void TestKestrel::failedSaveKeepsChanges()
+{
+    QVERIFY(window->openFile(copyOf("relay.icd", "r.icd")));
+    modify();
+    // Save as into a folder that does not exist.
+    m_prompt->fileName = m_dir->filePath("missing/r.icd");
+    logged.clear();
+    action("actionSaveAs")->trigger();
+    QVERIFY(action("actionSave")->isEnabled());
+    QVERIFY(!action("actionCheckSemantic")->isEnabled());
+    QVERIFY(logged.filter("succeed").isEmpty());
+    QVERIFY(!QSettings().value("recentFileList").toStringList().contains(m_prompt->fileName));
+}
+
+void TestKestrel::closeWithFailedSaveKeepsTheDocument()
+{
+    const QString file = copyOf("relay.icd", "r.icd");
+    QVERIFY(window->openFile(file));
+    modify();
+    QFile::remove(file);
+    QDir(m_dir->path()).mkpath("r.icd"); // the file's place is now a folder: the save must fail
+    m_prompt->answers = {true};
+    action("actionClose")->trigger();
+    QCOMPARE(m_prompt->asked, QStringList{"Content has changed, whether to need to save ?"});
+    QCOMPARE(m_prompt->informed.size(), 1);
+    QVERIFY(!window->document().isEmpty());
+    QVERIFY(action("actionSave")->isEnabled());
+
+    // Quitting stops at the failed save too.
+    QCloseEvent event;
+    m_prompt->answers = {true};
+    QCoreApplication::sendEvent(window, &event);
+    QVERIFY(!event.isAccepted());
+    QVERIFY(!window->document().isEmpty());
+
+    // Declining the save quits after the second question.
+    m_prompt->answers = {false, true};
+    QCloseEvent second;
+    QCoreApplication::sendEvent(window, &second);
+    QVERIFY(second.isAccepted());
+}
+
+void TestKestrel::newWritesTheTemplate()
+{
+    m_prompt->fileName = m_dir->filePath("new.scd");
+    action("actionNew")->trigger();
+    QVERIFY(QFileInfo::exists(m_prompt->fileName));
+    QCOMPARE(window->fileName(), m_prompt->fileName);
+    QCOMPARE(QSettings().value("recentFileList").toStringList().value(0), m_prompt->fileName);
+    const XmlObject *hitem = window->document().first()->findDescendant("Hitem");
+    QVERIFY(QDateTime::fromString(hitem->attribute("when"), "yyyy-MM-dd hh:mm:ss zzz").isValid());
+    QVERIFY(!action("actionSave")->isEnabled());
+    QVERIFY(logged.contains("New file " + m_prompt->fileName + " succeed."));
+}
+
+void TestKestrel::recentFiles()
+{
+    QStringList files;
+    for (int i = 0; i < 10; ++i)
+        files.append(copyOf("no_namespace.xml", QString("f%1.xml").arg(i)));
+    for (const QString &file : files) {
+        QVERIFY(window->openFile(file));
+        window->slotClose();
+    }
+    QVERIFY(window->openFile(files.at(5)));
+    window->slotClose();
+    QStringList expected = {files.at(5), files.at(9), files.at(8), files.at(7), files.at(6),
+                            files.at(4), files.at(3), files.at(2), files.at(1)};
+    QCOMPARE(QSettings().value("recentFileList").toStringList(), expected);
+
+    // An entry that no longer opens leaves the list when chosen.
+    QFile::remove(files.at(9));
+    const QList<QAction *> actions = window->findChild<QMenu *>("menuFile")->actions();
+    const auto entry = std::find_if(actions.begin(), actions.end(),
+                                    [&](QAction *a) { return a->data().toString() == files.at(9); });
+    QVERIFY(entry != actions.end());
+    QVERIFY((*entry)->text().startsWith("&2 "));
+    (*entry)->trigger();
+    expected.removeAll(files.at(9));
+    QCOMPARE(QSettings().value("recentFileList").toStringList(), expected);
+    QVERIFY(logged.contains("Open file " + files.at(9) + " failed."));
+}
+
+void TestKestrel::drops_data()
+{
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one scd") << QStringList{"d.scd"} << QString();
+    QTest::newRow("upper case") << QStringList{"d.SCD"} << QString();
+    QTest::newRow("mixed case") << QStringList{"d.Scd"} << "Please drag and drop the SCL file.";
+    QTest::newRow("wrong extension") << QStringList{"d.txt"} << "Please drag and drop the SCL file.";
+    QTest::newRow("two files") << QStringList{"d.scd", "e.scd"} << "Drag and drop file number can not be more than 1.";
+    QTest::newRow("none") << QStringList{} << "Not found drag and drop file.";
+}
+
+void TestKestrel::drops()
+{
+    QFETCH(QStringList, names);
+    QFETCH(QString, message);
+    QList<QUrl> urls;
+    for (const QString &name : names)
+        urls.append(QUrl::fromLocalFile(copyOf("relay.icd", name)));
+    window->openDropped(urls);
+    if (message.isEmpty()) {
+        QCOMPARE(window->fileName(), urls.first().toLocalFile());
+        QVERIFY(!window->document().isEmpty());
+    } else {
+        QVERIFY(!logged.isEmpty());
+        QCOMPARE(logged.last(), message);
+        QVERIFY(window->document().isEmpty());
+    }
+}
+
+void TestKestrel::trees()
+{
+    QVERIFY(window->openFile(copyOf("substation.scd", "s.scd")));
+    QTreeWidget *scl = tree("xmlTreeWidget");
+    QTreeWidget *types = tree("dataTemplateTreeWidget");
+    QCOMPARE(scl->topLevelItemCount(), 1);
+    QCOMPARE(scl->topLevelItem(0)->text(0), QString("SCL"));
+    const QStringList sclBranches = itemTexts(scl->topLevelItem(0));
+    QVERIFY(sclBranches.contains("Header") && sclBranches.contains("Communication"));
+    QVERIFY(!sclBranches.contains("DataTypeTemplates"));
+    QCOMPARE(types->topLevelItem(0)->text(0), QString("SCL"));
+    QCOMPARE(itemTexts(types->topLevelItem(0)), QStringList{"DataTypeTemplates"});
+
+    // IEDs get their subtree when first opened.
+    QTreeWidgetItem *ied = nullptr;
+    for (int i = 0; i < scl->topLevelItem(0)->childCount() && !ied; ++i) {
+        auto *item = static_cast<XmlTreeItem *>(scl->topLevelItem(0)->child(i));
+        if (item->element()->name == "IED")
+            ied = item;
+    }
+    QVERIFY(ied);
+    QCOMPARE(ied->childCount(), 0);
+    ied->setExpanded(true);
+    QVERIFY(ied->childCount() > 0);
+    QCOMPARE(static_cast<XmlTreeItem *>(ied->child(0))->element()->treeItem, ied->child(0));
+
+    // A Val of an enumerated attribute stored by ord shows the literal.
+    XmlObject *root = window->document().first();
+    XmlObject *val = nullptr;
+    std::function<void(XmlObject *)> find = [&](XmlObject *e) {
+        if (!val && e->name == "Val" && e->parent->typeObject && e->parent->typeObject->name == "EnumType")
+            val = e;
+        for (XmlObject *c : e->children)
+            find(c);
+    };
+    find(root);
+    QVERIFY(val);
+    QCOMPARE(XmlTreeItem::textFor(val), val->value);
+    const QString literal = val->value;
+    const XmlObject *enumVal = val->parent->typeObject->index.value(literal);
+    val->value = enumVal->attribute("ord");
+    QCOMPARE(XmlTreeItem::textFor(val), literal);
+    val->value = literal;
+}
+
+void TestKestrel::filters()
+{
+    QVERIFY(window->openFile(copyOf("substation.scd", "s.scd")));
+    auto *iedBox = window->findChild<QComboBox *>("xmlTreeComboBox");
+    const QTreeWidgetItem *sclRoot = tree("xmlTreeWidget")->topLevelItem(0);
+    const XmlObject *firstIed = window->document().first()->findChild("IED");
+    const QString desc = firstIed->attribute("desc");
+    QVERIFY(desc.size() > 4);
+    iedBox->setEditText(desc.mid(1, desc.size() - 2));
+    window->slotIedFiterReturnPressed();
+    QCOMPARE(tree("xmlTreeWidget")->currentItem(), firstIed->treeItem);
+    QVERIFY(firstIed->treeItem->isExpanded());
+    QVERIFY(sclRoot->isExpanded() || true);
+
+    auto *typeBox = window->findChild<QComboBox *>("dataTemplateComboBox");
+    const XmlObject *firstType = window->document().first()->findChild("DataTypeTemplates")->children.first();
+    const QString id = firstType->attribute("id");
+    typeBox->setEditText(id.left(id.size() - 1));
+    window->slotDataTemplateFiterReturnPressed();
+    QVERIFY(tree("dataTemplateTreeWidget")->currentItem() == nullptr
+            || static_cast<XmlTreeItem *>(tree("dataTemplateTreeWidget")->currentItem())->element() != firstType);
+    typeBox->setEditText(id);
+    window->slotDataTemplateFiterReturnPressed();
+    auto *current = static_cast<XmlTreeItem *>(tree("dataTemplateTreeWidget")->currentItem());
+    QVERIFY(current);
+    QCOMPARE(current->element(), firstType);
+    QVERIFY(current->isExpanded());
+}
+
+void TestKestrel::logAndCheckRouting()
+{
+    auto *dock = window->findChild<QDockWidget *>("logDockWidget");
+    auto *tabs = window->findChild<QTabWidget *>("tabWidget");
+    auto *log = window->findChild<QTableWidget *>("logTableWidget");
+    const int rows = log->rowCount();
+    qWarning() << "plain line";
+    QCOMPARE(log->rowCount(), rows + 1);
+    QCOMPARE(tabs->currentIndex(), 0);
+    QCOMPARE(dock->windowTitle(), QString("Log Browser"));
+    qDebug().noquote() << "[Semantic check]|--Warn : something";
+    QCOMPARE(log->rowCount(), rows + 1);
+    QCOMPARE(tabs->currentIndex(), 1);
+    QCOMPARE(dock->windowTitle(), QString("Check Browser"));
+    QVERIFY(window->findChild<QTextEdit *>("checkTextEdit")->toPlainText().contains("|--Warn : something"));
+    // A modify record enables Save even while the check tab shows.
+    QVERIFY(window->openFile(copyOf("relay.icd", "r.icd")));
+    tabs->setCurrentIndex(1);
+    modify();
+    QVERIFY(action("actionSave")->isEnabled());
+
+    // Messages from another thread arrive through the event loop.
+    QThread *thread = QThread::create([] { qWarning("from a worker thread"); });
+    thread->start();
+    thread->wait();
+    delete thread;
+    QTRY_VERIFY(log->item(log->rowCount() - 1, 2)
+                && log->item(log->rowCount() - 1, 2)->text().contains("from a worker thread"));
+}
+
+void TestKestrel::languageSwitch()
+{
+    QTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    window->setTranslator(&translator, 0);
+    DlgSetting dialog;
+    dialog.setTranslator(&translator, 0);
+    auto *combo = dialog.findChild<QComboBox *>("LanguageComboBox");
+    QCOMPARE(combo->currentIndex(), 0);
+    combo->setCurrentIndex(1);
+    dialog.slotOk();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(QSettings().value("language").toInt(), 1);
+    QVERIFY(translator.language().startsWith("en"));
+
+    combo->setCurrentIndex(0);
+    dialog.slotOk();
+    QCOMPARE(QSettings().value("language").toInt(), 0);
+    QCOMPARE(translator.language(), QString("zh_CN"));
+    // The language change is posted; the window retranslates when it arrives.
+    QTRY_COMPARE(action("actionSave")->text(), QString::fromUtf8("保存(&S)"));
+    QCOMPARE(window->windowTitle(), QString("Kestrel"));
+    QCoreApplication::removeTranslator(&translator);
+    QTRY_COMPARE(action("actionSave")->text(), QString("Save(&S)"));
+}
+
+QTEST_MAIN(TestKestrel)
+#include "tst_kestrel.moc"

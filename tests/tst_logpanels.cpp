@@ -1,0 +1,380 @@
+#include "logfile.h"
+#include "sclcheck.h"
+#include "scllog.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QtTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+QMessageLogContext context(const char *file = "src/kestrel.cpp", int line = 12)
+{
+    return QMessageLogContext(file, line, "function", "default");
+}
+
+const QString TimeFormat = "yyyy-MM-dd hh:mm:ss zzz";
+
+sclLog *handlerTarget = nullptr;
+
+void forwardToLog(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    handlerTarget->output(type, context, text);
+}
+
+} // namespace
+
+class TestLogPanels : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void fileLine_data();
+    void fileLine();
+    void eachHourHasItsOwnFile();
+    void fallsBackToUserFolder();
+    void panelsKeepMessagesWhenNoFolderCanBeCreated();
+
+    void rowPerLevel_data();
+    void rowPerLevel();
+    void streamedStringLosesQuotes();
+    void tableHoldsAtMost1001Rows();
+
+    void checkLine_data();
+    void checkLine();
+    void checkFormatsDoNotCarryOver();
+
+    void outputFromOtherThreads();
+
+private:
+    QString logFolder() const { return m_dir->path() + "/log"; }
+    QByteArray logged() const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestLogPanels::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestLogPanels::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    LogFile::setDirectory(logFolder());
+}
+
+void TestLogPanels::cleanupTestCase()
+{
+    LogFile::setDirectory(QString());
+}
+
+// Everything written in this test, the hourly files in time order.
+QByteArray TestLogPanels::logged() const
+{
+    QByteArray all;
+    const QDir folder(logFolder());
+    for (const QString &name : folder.entryList({"*.log"}, QDir::Files, QDir::Name)) {
+        QFile file(folder.filePath(name));
+        if (file.open(QIODevice::ReadOnly))
+            all += file.readAll();
+    }
+    return all;
+}
+
+void TestLogPanels::fileLine_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("line");
+
+    QTest::newRow("debug") << int(QtDebugMsg) << QByteArray("src/a.cpp") << "plain"
+                           << QByteArray("2024-05-06 07:08:09 012 | Debug    | src/a.cpp:42 | plain\r\n");
+    QTest::newRow("info counts as debug")
+            << int(QtInfoMsg) << QByteArray("a.cpp") << "i"
+            << QByteArray("2024-05-06 07:08:09 012 | Debug    | a.cpp:42 | i\r\n");
+    QTest::newRow("warning loses quotes")
+            << int(QtWarningMsg) << QByteArray("a.cpp") << "Say \"hi\" to \"IED1\""
+            << QByteArray("2024-05-06 07:08:09 012 | Warning  | a.cpp:42 | Say hi to IED1\r\n");
+    QTest::newRow("critical keeps placeholders")
+            << int(QtCriticalMsg) << QByteArray("a.cpp") << "%1 and %2"
+            << QByteArray("2024-05-06 07:08:09 012 | Critical | a.cpp:42 | %1 and %2\r\n");
+    QTest::newRow("fatal without file") << int(QtFatalMsg) << QByteArray() << "Prüfung"
+                                        << QByteArray("2024-05-06 07:08:09 012 | Fatal    | :42 | Pr\xc3\xbc" "fung\r\n");
+}
+
+void TestLogPanels::fileLine()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, text);
+    QFETCH(QByteArray, line);
+
+    const QDateTime time(QDate(2024, 5, 6), QTime(7, 8, 9, 12));
+    QVERIFY(LogFile::write(time, QtMsgType(type), context(file.isNull() ? nullptr : file.constData(), 42), text));
+    const QStringList files = QDir(logFolder()).entryList(QDir::Files);
+    QCOMPARE(files, QStringList{"2024-05-06-07.log"});
+    QCOMPARE(logged(), line);
+}
+
+void TestLogPanels::eachHourHasItsOwnFile()
+{
+    const QDate day(2024, 12, 31);
+    QVERIFY(LogFile::write(QDateTime(day, QTime(9, 30)), QtDebugMsg, context(), "first"));
+    QVERIFY(LogFile::write(QDateTime(day, QTime(9, 59, 59, 999)), QtDebugMsg, context(), "second"));
+    QVERIFY(LogFile::write(QDateTime(day, QTime(10, 0)), QtDebugMsg, context(), "third"));
+
+    const QDir folder(logFolder());
+    QCOMPARE(folder.entryList(QDir::Files, QDir::Name),
+             QStringList({"2024-12-31-09.log", "2024-12-31-10.log"}));
+    QFile nine(folder.filePath("2024-12-31-09.log"));
+    QVERIFY(nine.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = nine.readAll().split('\n');
+    QCOMPARE(lines.size(), 3); // two lines and what follows the last line feed
+    QVERIFY(lines.at(0).endsWith("| first\r"));
+    QVERIFY(lines.at(1).endsWith("| second\r"));
+    QVERIFY(lines.at(2).isEmpty());
+}
+
+void TestLogPanels::fallsBackToUserFolder()
+{
+    QFile blocker(m_dir->filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    LogFile::setDirectory(blocker.fileName() + "/log");
+
+    const QString fallback =
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/log";
+    QCOMPARE(LogFile::directory(), fallback);
+
+    const QDateTime time(QDate(1999, 12, 31), QTime(23, 59));
+    QFile written(fallback + "/1999-12-31-23.log");
+    written.remove();
+    QVERIFY(LogFile::write(time, QtWarningMsg, context(), "kept"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(),
+             QByteArray("1999-12-31 23:59:00 000 | Warning  | src/kestrel.cpp:12 | kept\r\n"));
+    written.close();
+    QVERIFY(written.remove());
+    QDir().rmdir(fallback);
+}
+
+void TestLogPanels::panelsKeepMessagesWhenNoFolderCanBeCreated()
+{
+    QFile blocker(m_dir->filePath("blocker"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    LogFile::setDirectory(blocker.fileName() + "/log");
+    // In test mode the per-user folder lies under the home folder, which now is a file too.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", blocker.fileName().toLocal8Bit());
+    const QString folder = LogFile::directory();
+    const bool written = LogFile::write(QDateTime::currentDateTime(), QtDebugMsg, context(), "x");
+    sclLog log;
+    sclCheck check;
+    log.output(QtWarningMsg, context(), "no file");
+    check.output(QtDebugMsg, context(), "[Semantic check]no file");
+    qputenv("HOME", home);
+
+    QCOMPARE(folder, QString());
+    QVERIFY(!written);
+    QCOMPARE(log.rowCount(), 1);
+    QCOMPARE(log.item(0, 2)->text(), QString("no file"));
+    QCOMPARE(check.toPlainText(), QString("no file\n"));
+}
+
+void TestLogPanels::rowPerLevel_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("level");
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("debug") << int(QtDebugMsg) << "Debug" << ":/Kestrel/debug" << QColor(184, 255, 176);
+    QTest::newRow("info") << int(QtInfoMsg) << "Debug" << ":/Kestrel/debug" << QColor(184, 255, 176);
+    QTest::newRow("warning") << int(QtWarningMsg) << "Warning" << ":/Kestrel/warning" << QColor(255, 253, 176);
+    QTest::newRow("critical") << int(QtCriticalMsg) << "Critical" << ":/Kestrel/critical"
+                              << QColor(255, 189, 176);
+    QTest::newRow("fatal") << int(QtFatalMsg) << "Fatal" << ":/Kestrel/fatal" << QColor(176, 213, 255);
+}
+
+void TestLogPanels::rowPerLevel()
+{
+    QFETCH(int, type);
+    QFETCH(QString, level);
+    QFETCH(QString, icon);
+    QFETCH(QColor, colour);
+
+    sclLog log;
+    const QDateTime before = QDateTime::currentDateTime();
+    log.output(QtMsgType(type), context(), "IED \"P1\" <renamed>");
+    const QDateTime after = QDateTime::currentDateTime();
+
+    QCOMPARE(log.rowCount(), 1);
+    QTableWidgetItem *levelItem = log.item(0, 0);
+    QTableWidgetItem *timeItem = log.item(0, 1);
+    QTableWidgetItem *textItem = log.item(0, 2);
+    QCOMPARE(levelItem->text(), level);
+    QCOMPARE(textItem->text(), QString("IED P1 <renamed>"));
+    const QDateTime stamp = QDateTime::fromString(timeItem->text(), TimeFormat);
+    QVERIFY2(stamp >= before.addMSecs(-1) && stamp <= after, qPrintable(timeItem->text()));
+    for (int column = 0; column < 3; ++column) {
+        QTableWidgetItem *item = log.item(0, column);
+        QCOMPARE(item->toolTip(), item->text());
+        QCOMPARE(item->background().color(), colour);
+    }
+    QCOMPARE(levelItem->textAlignment(), int(Qt::AlignCenter));
+    QCOMPARE(timeItem->textAlignment(), int(Qt::AlignCenter));
+    QCOMPARE(textItem->textAlignment(), int(Qt::AlignVCenter | Qt::AlignLeft));
+
+    const QImage expected = QIcon(icon).pixmap(16, 16).toImage();
+    QVERIFY(!expected.isNull());
+    QCOMPARE(levelItem->icon().pixmap(16, 16).toImage(), expected);
+
+    QVERIFY(logged().endsWith(" | IED P1 <renamed>\r\n"));
+}
+
+void TestLogPanels::streamedStringLosesQuotes()
+{
+    sclLog log;
+    handlerTarget = &log;
+    const QtMessageHandler previous = qInstallMessageHandler(forwardToLog);
+    qDebug() << "Modify record: Delete" << QString("IED1") << "successfully.";
+    qInstallMessageHandler(previous);
+    handlerTarget = nullptr;
+
+    QCOMPARE(log.rowCount(), 1);
+    QCOMPARE(log.item(0, 2)->text(), QString("Modify record: Delete IED1 successfully."));
+    const QByteArray line = logged();
+    QVERIFY2(line.contains("| Debug    | "), line.constData());
+    QVERIFY2(line.contains("tst_logpanels.cpp:"), line.constData());
+    QVERIFY2(line.endsWith(" | Modify record: Delete IED1 successfully.\r\n"), line.constData());
+}
+
+void TestLogPanels::tableHoldsAtMost1001Rows()
+{
+    sclLog log;
+    for (int i = 1; i <= 1001; ++i)
+        log.output(QtDebugMsg, context(), QString("message %1").arg(i));
+    QCOMPARE(log.rowCount(), 1001);
+    QCOMPARE(log.item(1000, 2)->text(), QString("message 1001"));
+
+    log.output(QtWarningMsg, context(), "message 1002");
+    QCOMPARE(log.rowCount(), 1);
+    QCOMPARE(log.item(0, 2)->text(), QString("message 1002"));
+    QCOMPARE(log.item(0, 0)->text(), QString("Warning"));
+    // The file keeps what the table let go.
+    QCOMPARE(logged().count('\n'), 1002);
+}
+
+void TestLogPanels::checkLine_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QColor>("colour"); // invalid: no colour of its own
+    QTest::addColumn<bool>("bold");
+
+    const QColor red(0xFF, 0, 0);
+    const QColor blue(0, 0, 0xFF);
+    QTest::newRow("error") << "[Semantic check]|--Error: IED1 has no AccessPoint"
+                           << "|--Error: IED1 has no AccessPoint" << red << false;
+    QTest::newRow("warning") << "[Semantic check]|--Warn : \"LD0\" is unused"
+                             << "|--Warn : LD0 is unused" << blue << false;
+    QTest::newRow("plain") << "[Schema check]Done." << "Done." << QColor() << false;
+    QTest::newRow("heading") << "[DataTypeTemplates check]Check LNodeType"
+                             << "Check LNodeType" << QColor() << true;
+    QTest::newRow("heading before error") << "[Semantic check]Check IED name |--Error"
+                                          << "Check IED name |--Error" << QColor() << true;
+    QTest::newRow("first tag in order, removed throughout")
+            << "[Semantic check]a[Schema check]b[Schema check]c"
+            << "[Semantic check]abc" << QColor() << false;
+    QTest::newRow("markup shows literally") << "[Semantic check]|--Error: <LN0> & <b>x</b>"
+                                            << "|--Error: <LN0> & <b>x</b>" << red << false;
+}
+
+void TestLogPanels::checkLine()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QFETCH(QColor, colour);
+    QFETCH(bool, bold);
+
+    sclCheck check;
+    check.output(QtDebugMsg, context(), text);
+
+    QCOMPARE(check.toPlainText(), shown + "\n");
+    const QTextBlock block = check.document()->firstBlock();
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextCharFormat format = it.fragment().charFormat();
+        if (colour.isValid())
+            QCOMPARE(format.foreground().color(), colour);
+        else
+            QCOMPARE(format.foreground().style(), Qt::NoBrush);
+        QCOMPARE(format.fontWeight(), bold ? 75 : int(QFont::Normal));
+    }
+    // The file line keeps the tag.
+    QVERIFY(logged().endsWith(" | " + text.remove('"').toUtf8() + "\r\n"));
+}
+
+void TestLogPanels::checkFormatsDoNotCarryOver()
+{
+    sclCheck check;
+    for (const char *text : {"[DataTypeTemplates check]Check DOType", "[DataTypeTemplates check]ok",
+                             "[Semantic check]|--Error: e", "[Semantic check]after"})
+        check.output(QtDebugMsg, context(), text);
+
+    QCOMPARE(check.toPlainText(), QString("Check DOType\nok\n|--Error: e\nafter\n"));
+    const QTextBlock afterHeading = check.document()->findBlockByNumber(1);
+    QCOMPARE(afterHeading.begin().fragment().charFormat().fontWeight(), int(QFont::Normal));
+    const QTextBlock afterError = check.document()->findBlockByNumber(3);
+    QCOMPARE(afterError.begin().fragment().charFormat().foreground().style(), Qt::NoBrush);
+}
+
+void TestLogPanels::outputFromOtherThreads()
+{
+    sclLog log;
+    sclCheck check;
+    constexpr int Workers = 4;
+    constexpr int PerWorker = 100;
+    std::vector<std::unique_ptr<QThread>> workers;
+    for (int w = 0; w < Workers; ++w) {
+        workers.emplace_back(QThread::create([&log, w] {
+            for (int i = 0; i < PerWorker; ++i)
+                log.output(QtWarningMsg, context(), QString("worker %1 message %2").arg(w).arg(i));
+        }));
+    }
+    workers.emplace_back(QThread::create([&check] {
+        check.output(QtDebugMsg, context(), "[Semantic check]|--Error: from a worker");
+    }));
+    for (auto &worker : workers)
+        worker->start();
+    for (auto &worker : workers)
+        QVERIFY(worker->wait(10000));
+
+    // The widgets have not been touched yet: their changes wait for this thread's event loop.
+    QCOMPARE(log.rowCount(), 0);
+    QCOMPARE(check.toPlainText(), QString());
+    // The file lines are there already, none torn.
+    const QList<QByteArray> lines = logged().split('\n');
+    QCOMPARE(lines.size(), Workers * PerWorker + 2);
+    const QRegularExpression shape(
+            R"(^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d \d{3} \| (Warning  \| src/kestrel\.cpp:12 \| worker \d message \d+|)"
+            R"(Debug    \| src/kestrel\.cpp:12 \| \[Semantic check\]\|--Error: from a worker)\r$)");
+    for (int i = 0; i + 1 < lines.size(); ++i)
+        QVERIFY2(shape.match(QString::fromUtf8(lines.at(i))).hasMatch(), lines.at(i).constData());
+
+    QTRY_COMPARE(log.rowCount(), Workers * PerWorker);
+    QTRY_COMPARE(check.toPlainText(), QString("|--Error: from a worker\n"));
+}
+
+QTEST_MAIN(TestLogPanels)
+#include "tst_logpanels.moc"
