@@ -16,6 +16,7 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMimeData>
@@ -85,6 +86,7 @@ void Kestrel::setupDocks()
     ui->logTableWidget->setColumnWidth(0, 100);
     ui->logTableWidget->setColumnWidth(1, 200);
     ui->logTableWidget->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ui->attributeTableWidget->horizontalHeader()->setStretchLastSection(true);
     ui->xmlTreeComboBox->lineEdit()->setPlaceholderText(tr("Filter ied name or description"));
     ui->dataTemplateComboBox->lineEdit()->setPlaceholderText(tr("Filter types id"));
     ui->xmlTreeWidget->viewport()->installEventFilter(this);

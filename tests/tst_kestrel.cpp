@@ -3,6 +3,7 @@
 #include "kestrel.h"
 #include "userprompt.h"
 #include "xmlobject.h"
+#include "xmltreebuilder.h"
 #include "xmltreeitem.h"
 
 #include <QtTest>
@@ -77,6 +78,7 @@ private slots:
     void drops();
     void trees();
     void filters();
+    void instanceTree();
     void logAndCheckRouting();
     void languageSwitch();
 
@@ -345,6 +347,38 @@ void TestKestrel::filters()
     QVERIFY(current);
     QCOMPARE(current->element(), firstType);
     QVERIFY(current->isExpanded());
+}
+
+void TestKestrel::instanceTree()
+{
+    QVERIFY(window->openFile(copyOf("substation.scd", "s.scd")));
+    QTreeWidget *instances = tree("instanceTreeWidget");
+    XmlObject *fcda = nullptr;
+    std::function<void(XmlObject *)> find = [&](XmlObject *e) {
+        if (!fcda && e->name == "FCDA" && XmlTreeBuilder::fcdaInstance(e)
+                && !XmlTreeBuilder::fcdaInstance(e)->children.isEmpty())
+            fcda = e;
+        for (XmlObject *c : e->children)
+            find(c);
+    };
+    find(window->document().first());
+    QVERIFY(fcda);
+    const XmlObject *doi = XmlTreeBuilder::fcdaInstance(fcda);
+    QVERIFY(doi);
+    QCOMPARE(doi->attribute("name"), fcda->attribute("doName").section('.', -1));
+    QCOMPARE(doi->parent->name.startsWith("LN") || doi->parent->name == "DOI", true);
+    QVERIFY(XmlTreeBuilder::fillInstanceTree(instances, fcda));
+    QCOMPARE(instances->topLevelItemCount(), doi->children.size());
+    QTreeWidgetItem *first = instances->topLevelItem(0);
+    QCOMPARE(static_cast<XmlTreeItem *>(first)->element(), doi->children.first());
+    QVERIFY(first->isExpanded());
+    // The instance tree shows copies of items: the SCL tree keeps the element's link.
+    QVERIFY(doi->children.first()->treeItem != first);
+
+    // An FCDA that names nothing leaves the tree as it was.
+    fcda->attributes.insert("ldInst", "NoSuchDevice");
+    QVERIFY(!XmlTreeBuilder::fillInstanceTree(instances, fcda));
+    QCOMPARE(instances->topLevelItemCount(), doi->children.size());
 }
 
 void TestKestrel::logAndCheckRouting()
