@@ -3,6 +3,7 @@
 
 #include "dialogprogress.h"
 #include "dlgsetting.h"
+#include "menuloader.h"
 #include "userprompt.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QSettings>
@@ -73,6 +75,7 @@ Kestrel::~Kestrel()
     ui->instanceTreeWidget->clear();
     XmlSchema::instance()->clearDataTemplates();
     qDeleteAll(m_roots);
+    qDeleteAll(m_removed);
 }
 
 void Kestrel::setupDocks()
@@ -86,7 +89,6 @@ void Kestrel::setupDocks()
     ui->logTableWidget->setColumnWidth(0, 100);
     ui->logTableWidget->setColumnWidth(1, 200);
     ui->logTableWidget->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ui->attributeTableWidget->horizontalHeader()->setStretchLastSection(true);
     ui->xmlTreeComboBox->lineEdit()->setPlaceholderText(tr("Filter ied name or description"));
     ui->dataTemplateComboBox->lineEdit()->setPlaceholderText(tr("Filter types id"));
     ui->xmlTreeWidget->viewport()->installEventFilter(this);
@@ -143,6 +145,40 @@ void Kestrel::connectActions()
     m_mdiTabBar = ui->mdiArea->findChild<QTabBar *>();
     if (m_mdiTabBar)
         connect(m_mdiTabBar, &QTabBar::tabCloseRequested, this, &Kestrel::slotCloseTab);
+}
+
+QMdiArea *Kestrel::mdiArea() const
+{
+    return ui->mdiArea;
+}
+
+void Kestrel::detachElement(XmlObject *element)
+{
+    if (element->parent)
+        element->parent->children.removeOne(element);
+    m_removed.append(element);
+    // Nothing may go on editing or offering what left the document.
+    for (const XmlObject *shown = ui->attributeTableWidget->shownObject(); shown; shown = shown->parent) {
+        if (shown == element) {
+            ui->attributeTableWidget->showObject(nullptr, nullptr);
+            break;
+        }
+    }
+    ui->instanceTreeWidget->clear();
+    XmlSchema *schema = XmlSchema::instance();
+    const std::function<void(XmlObject *)> forgetTypes = [&](XmlObject *e) {
+        if (e->name == QLatin1String("LNodeType"))
+            schema->removeLNodeType(e);
+        else if (e->name == QLatin1String("DOType"))
+            schema->removeDOType(e);
+        else if (e->name == QLatin1String("DAType"))
+            schema->removeDAType(e);
+        else if (e->name == QLatin1String("EnumType"))
+            schema->removeEnumType(e);
+        for (XmlObject *child : e->children)
+            forgetTypes(child);
+    };
+    forgetTypes(element);
 }
 
 void Kestrel::setUserPrompt(UserPrompt *prompt)
@@ -403,7 +439,7 @@ bool Kestrel::closeDocument()
     ui->xmlTreeWidget->clear();
     ui->dataTemplateTreeWidget->clear();
     ui->instanceTreeWidget->clear();
-    ui->attributeTableWidget->setRowCount(0);
+    ui->attributeTableWidget->showObject(nullptr, nullptr);
     for (QMdiSubWindow *window : ui->mdiArea->subWindowList()) {
         ui->mdiArea->removeSubWindow(window);
         delete window;
@@ -411,6 +447,8 @@ bool Kestrel::closeDocument()
     showBackground(true);
     qDeleteAll(m_roots);
     m_roots.clear();
+    qDeleteAll(m_removed);
+    m_removed.clear();
     XmlSchema::instance()->clearDataTemplates();
     qDebug().noquote() << tr("Close file %1 succeed.").arg(m_fileName);
     m_fileName.clear();
@@ -442,7 +480,7 @@ void Kestrel::showBackground(bool show)
 
 void Kestrel::slotImportIcd()
 {
-    // The import wizard plugs in here.
+    MenuLoader::instance(this)->slotMapped(MenuLoader::tr("Import ICD file"));
 }
 
 void Kestrel::slotSetting()
@@ -509,6 +547,7 @@ void Kestrel::slotXmlItemClicked(QTreeWidgetItem *item)
     auto *treeItem = static_cast<XmlTreeItem *>(item);
     if (!treeItem || !treeItem->element())
         return;
+    ui->attributeTableWidget->showObject(treeItem->element(), this);
     if (treeItem->element()->name == QLatin1String("IED") && item->childCount() == 0) {
         XmlTreeBuilder::buildSubtree(item);
         item->setExpanded(true);
@@ -528,8 +567,10 @@ void Kestrel::slotXmlItemCollapsed(QTreeWidgetItem *)
     ui->xmlTreeWidget->resizeColumnToContents(0);
 }
 
-void Kestrel::slotDataTemplateItemClicked(QTreeWidgetItem *)
+void Kestrel::slotDataTemplateItemClicked(QTreeWidgetItem *item)
 {
+    if (auto *treeItem = static_cast<XmlTreeItem *>(item))
+        ui->attributeTableWidget->showObject(treeItem->element(), this);
 }
 
 void Kestrel::slotDataTemplateItemExpanded(QTreeWidgetItem *)
@@ -542,8 +583,9 @@ void Kestrel::slotDataTemplateItemCollapsed(QTreeWidgetItem *)
     ui->dataTemplateTreeWidget->resizeColumnToContents(0);
 }
 
-void Kestrel::slotInstanceItemClicked(QTreeWidgetItem *)
+void Kestrel::slotInstanceItemClicked(QTreeWidgetItem *item)
 {
+    slotDataTemplateItemClicked(item);
 }
 
 void Kestrel::slotIedFiterReturnPressed()
@@ -677,10 +719,10 @@ bool Kestrel::eventFilter(QObject *watched, QEvent *event)
         auto *tree = qobject_cast<QTreeWidget *>(watched->parent());
         auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         if (QTreeWidgetItem *item = tree ? tree->itemAt(menuEvent->pos()) : nullptr) {
-            if (tree == ui->xmlTreeWidget)
-                slotXmlItemClicked(item);
-            else
-                slotDataTemplateItemClicked(item);
+            slotXmlItemClicked(item);
+            auto *treeItem = static_cast<XmlTreeItem *>(item);
+            if (treeItem->element())
+                MenuLoader::instance(this)->createMenu(treeItem->element(), treeItem)->popup(menuEvent->globalPos());
             return true;
         }
     }

@@ -9,6 +9,7 @@
 class QAction;
 class QComboBox;
 class QCompleter;
+class QMdiArea;
 class QProgressDialog;
 class QTabBar;
 class QTranslator;
@@ -48,6 +49,11 @@ public:
     QString fileName() const { return m_fileName; }
     // Replaces the questions and file dialogs (tests answer them); the window takes ownership.
     void setUserPrompt(UserPrompt *prompt);
+    UserPrompt *userPrompt() const { return m_prompt.get(); }
+    QMdiArea *mdiArea() const;
+    // Takes a cut or deleted element out of the document. It stays allocated
+    // (its parent link intact, for the views to find) until the file is closed.
+    void detachElement(XmlObject *element);
 
 public slots:
     void slotNew();
@@ -105,6 +111,7 @@ private:
 
     std::unique_ptr<Ui::KestrelClass> ui;
     QList<XmlObject *> m_roots;
+    QList<XmlObject *> m_removed;
     QString m_fileName;
     QProgressDialog *m_progress = nullptr;
     QTabBar *m_mdiTabBar = nullptr;

@@ -19,6 +19,11 @@ void UserPrompt::inform(QWidget *parent, const QString &title, const QString &te
     QMessageBox::information(parent, title, text, QMessageBox::Ok);
 }
 
+void UserPrompt::warn(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
 QString UserPrompt::openFileName(QWidget *parent, const QString &caption, const QString &filter)
 {
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);

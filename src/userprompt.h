@@ -14,6 +14,7 @@ public:
     // An Ok/Cancel question; true for Ok.
     virtual bool confirm(QWidget *parent, const QString &title, const QString &text);
     virtual void inform(QWidget *parent, const QString &title, const QString &text);
+    virtual void warn(QWidget *parent, const QString &title, const QString &text);
     // A file name, or an empty string when the user cancelled.
     virtual QString openFileName(QWidget *parent, const QString &caption, const QString &filter);
     virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &filter);

@@ -298,6 +298,8 @@ XsAttrib *XmlSchema::readAttribute(QXmlStreamReader &xml)
     attribute->name = attributeOf(xml, "name");
     attribute->type = attributeOf(xml, "type");
     attribute->use = attributeOf(xml, "use");
+    attribute->hasFixed = xml.attributes().hasAttribute(QLatin1String("fixed"));
+    attribute->fixed = attributeOf(xml, "fixed");
     readChildren(xml, [&](const QStringRef &child) {
         if (child != QLatin1String("simpleType"))
             return false;

@@ -7,10 +7,14 @@
 
 namespace {
 
-XmlTreeItem *addItem(QTreeWidget *tree, QTreeWidgetItem *parent, XmlObject *element)
+enum class Link { Always, IfUnlinked };
+
+// The SCL tree is built first; the types tree does not take its root's link away.
+XmlTreeItem *addItem(QTreeWidget *tree, QTreeWidgetItem *parent, XmlObject *element, Link link = Link::Always)
 {
     auto *item = parent ? new XmlTreeItem(parent, element) : new XmlTreeItem(tree, element);
-    element->treeItem = item;
+    if (link == Link::Always || !element->treeItem)
+        element->treeItem = item;
     return item;
 }
 
@@ -40,7 +44,7 @@ void addTemplateItems(QTreeWidget *tree, QTreeWidgetItem *parent, const QList<Xm
     for (XmlObject *element : elements) {
         if (skipped.contains(element->name))
             continue;
-        XmlTreeItem *item = addItem(tree, parent, element);
+        XmlTreeItem *item = addItem(tree, parent, element, Link::IfUnlinked);
         if (types.contains(element->name))
             ids->append(element->attribute(QStringLiteral("id")));
         addTemplateItems(tree, item, element->children, ids);
@@ -48,15 +52,15 @@ void addTemplateItems(QTreeWidget *tree, QTreeWidgetItem *parent, const QList<Xm
 }
 
 // The element's link goes to its item in the SCL tree only, not to the instance tree's copy.
-enum class Link { Element, None };
+enum class Items { Linked, Copies };
 
-void addAll(QTreeWidgetItem *parent, const QList<XmlObject *> &elements, Link link)
+void addAll(QTreeWidgetItem *parent, const QList<XmlObject *> &elements, Items items)
 {
     for (XmlObject *element : elements) {
-        XmlTreeItem *item = link == Link::Element ? addItem(nullptr, parent, element)
-                                                  : new XmlTreeItem(parent, element);
-        addAll(item, element->children, link);
-        item->setExpanded(link == Link::None);
+        XmlTreeItem *item = items == Items::Linked ? addItem(nullptr, parent, element)
+                                                   : new XmlTreeItem(parent, element);
+        addAll(item, element->children, items);
+        item->setExpanded(items == Items::Copies);
     }
 }
 
@@ -88,7 +92,7 @@ void XmlTreeBuilder::buildSubtree(QTreeWidgetItem *item)
     auto *treeItem = static_cast<XmlTreeItem *>(item);
     if (item->childCount() > 0 || !treeItem->element())
         return;
-    addAll(item, treeItem->element()->children, Link::Element);
+    addAll(item, treeItem->element()->children, Items::Linked);
 }
 
 const XmlObject *XmlTreeBuilder::fcdaInstance(const XmlObject *fcda)
@@ -118,7 +122,7 @@ bool XmlTreeBuilder::fillInstanceTree(QTreeWidget *tree, const XmlObject *fcda)
     tree->clear();
     for (XmlObject *child : instance->children) {
         auto *item = new XmlTreeItem(tree, child);
-        addAll(item, child->children, Link::None);
+        addAll(item, child->children, Items::Copies);
         item->setExpanded(true);
     }
     return true;

@@ -4,20 +4,40 @@
 
 #include <QHash>
 
-XmlTreeItem::XmlTreeItem(QTreeWidget *tree, XmlObject *element)
-    : QTreeWidgetItem(tree), m_element(element)
+namespace {
+
+quint64 nextSerial = 0;
+
+QHash<const XmlTreeItem *, quint64> &liveItems()
 {
+    static QHash<const XmlTreeItem *, quint64> items;
+    return items;
+}
+
+} // namespace
+
+XmlTreeItem::XmlTreeItem(QTreeWidget *tree, XmlObject *element)
+    : QTreeWidgetItem(tree), m_element(element), m_serial(++nextSerial)
+{
+    liveItems().insert(this, m_serial);
     show();
 }
 
 XmlTreeItem::XmlTreeItem(QTreeWidgetItem *parent, XmlObject *element)
-    : QTreeWidgetItem(parent), m_element(element)
+    : QTreeWidgetItem(parent), m_element(element), m_serial(++nextSerial)
 {
+    liveItems().insert(this, m_serial);
     show();
+}
+
+bool XmlTreeItem::isAlive(const XmlTreeItem *item, quint64 serial)
+{
+    return item && liveItems().value(item) == serial;
 }
 
 XmlTreeItem::~XmlTreeItem()
 {
+    liveItems().remove(this);
     if (m_element && m_element->treeItem == this)
         m_element->treeItem = nullptr;
 }

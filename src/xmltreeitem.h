@@ -14,6 +14,10 @@ public:
     ~XmlTreeItem() override;
 
     XmlObject *element() const { return m_element; }
+    // Every item gets a serial number that is never reused, so that a holder of
+    // an item pointer can tell whether that item still exists.
+    quint64 serial() const { return m_serial; }
+    static bool isAlive(const XmlTreeItem *item, quint64 serial);
     // Forgets the element, for when the document goes before the tree does.
     void detach() { m_element = nullptr; }
 
@@ -24,6 +28,7 @@ private:
     void show();
 
     XmlObject *m_element;
+    quint64 m_serial;
 };
 
 #endif // XMLTREEITEM_H

@@ -15,6 +15,9 @@ public:
     QString type;
     QString use;
     XsSimple *simple = nullptr; // anonymous simple type
+    // A fixed value leaves no choice: LN0's inst must be present and empty.
+    bool hasFixed = false;
+    QString fixed;
 };
 
 #endif // XSATTRIB_H

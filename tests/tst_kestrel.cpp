@@ -1,4 +1,5 @@
 #include "dlgsetting.h"
+#include "guitestsupport.h"
 #include "guiresources.h"
 #include "kestrel.h"
 #include "userprompt.h"
@@ -18,37 +19,6 @@
 #include <QTreeWidget>
 
 namespace {
-
-const QString DataDir = QStringLiteral(KESTREL_TEST_DATA);
-
-// Answers the window's questions as a test says, and remembers what was asked.
-class ScriptedPrompt : public UserPrompt
-{
-public:
-    bool confirm(QWidget *, const QString &, const QString &text) override
-    {
-        asked.append(text);
-        return answers.isEmpty() ? true : answers.takeFirst();
-    }
-    void inform(QWidget *, const QString &, const QString &text) override { informed.append(text); }
-    QString openFileName(QWidget *, const QString &, const QString &) override { return fileName; }
-    QString saveFileName(QWidget *, const QString &, const QString &) override { return fileName; }
-
-    QList<bool> answers;
-    QStringList asked;
-    QStringList informed;
-    QString fileName;
-};
-
-Kestrel *window = nullptr;
-QStringList logged;
-
-void handler(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    logged.append(text);
-    if (window)
-        window->messageOutput(type, context, text);
-}
 
 QStringList itemTexts(QTreeWidgetItem *item)
 {
@@ -94,11 +64,7 @@ private:
 
 void TestKestrel::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName("Norvane");
-    QCoreApplication::setApplicationName("KestrelTest");
-    initGuiResources();
-    qInstallMessageHandler(handler);
+    initGuiTests();
 }
 
 void TestKestrel::init()
@@ -119,10 +85,7 @@ void TestKestrel::cleanup()
 
 QString TestKestrel::copyOf(const QString &fixture, const QString &name)
 {
-    const QString path = m_dir->filePath(name);
-    QFile::copy(DataDir + "/good/" + fixture, path);
-    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-    return path;
+    return copyFixture(*m_dir, fixture, name);
 }
 
 void TestKestrel::modify()

@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DlgCompareXml</name>
+    <message>
+        <source>Xml Compare</source>
+        <translation>Xml Compare</translation>
+    </message>
+    <message>
+        <source>ICD -</source>
+        <translation>ICD -</translation>
+    </message>
+    <message>
+        <source>icdObject</source>
+        <translation>icdObject</translation>
+    </message>
+    <message>
+        <source>SCD -</source>
+        <translation>SCD -</translation>
+    </message>
+    <message>
+        <source>scdObject</source>
+        <translation>scdObject</translation>
+    </message>
+</context>
+<context>
+    <name>DlgPrefixName</name>
+    <message>
+        <source>DlgPrefixName</source>
+        <translation>DlgPrefixName</translation>
+    </message>
+    <message>
+        <source>Prefix Name:</source>
+        <translation>Prefix Name:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Please enter the content.</source>
+        <translation>Please enter the content.</translation>
+    </message>
+</context>
+<context>
+    <name>DlgProperty</name>
+    <message>
+        <source>Property Editor</source>
+        <translation>Property Editor</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>add</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>delete</translation>
+    </message>
+    <message>
+        <source> Yellow is required </source>
+        <translation> Yellow is required </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>New Item %1</source>
+        <translation>New Item %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>[%1] is required key, Value can&apos;t be empty.</source>
+        <translation>[%1] is required key, Value can&apos;t be empty.</translation>
+    </message>
+    <message>
+        <source>[%1] is not a valid attribute name. A name starts with a letter or an underscore and holds only letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;.&apos;, without blanks.</source>
+        <translation>[%1] is not a valid attribute name. A name starts with a letter or an underscore and holds only letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;.&apos;, without blanks.</translation>
+    </message>
+    <message>
+        <source>The item should be unique. The key fields: %1.</source>
+        <translation>The item should be unique. The key fields: %1.</translation>
+    </message>
+</context>
+<context>
     <name>DlgSetting</name>
     <message>
         <source>Setting</source>
@@ -22,6 +127,13 @@
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>DlgXmlView</name>
+    <message>
+        <source>Xml View</source>
+        <translation>Xml View</translation>
     </message>
 </context>
 <context>
@@ -467,6 +579,98 @@
     </message>
 </context>
 <context>
+    <name>MenuLoader</name>
+    <message>
+        <source>Import ICD file</source>
+        <translation>Import ICD file</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Copy %1 successfully.</source>
+        <translation>Copy %1 successfully.</translation>
+    </message>
+    <message>
+        <source>Modify record: Cut %1 successfully.</source>
+        <translation>Modify record: Cut %1 successfully.</translation>
+    </message>
+    <message>
+        <source>Modify record: Paste %1 successfully.</source>
+        <translation>Modify record: Paste %1 successfully.</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Can&apos;t copy [%1] under [%2].</source>
+        <translation>Can&apos;t copy [%1] under [%2].</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete [%1] ?</source>
+        <translation>Do you really want to delete [%1] ?</translation>
+    </message>
+    <message>
+        <source>Modify record: Delete %1 successfully.</source>
+        <translation>Modify record: Delete %1 successfully.</translation>
+    </message>
+    <message>
+        <source>Modify record: %1 move up.</source>
+        <translation>Modify record: %1 move up.</translation>
+    </message>
+    <message>
+        <source>Modify record: %1 move down.</source>
+        <translation>Modify record: %1 move down.</translation>
+    </message>
+    <message>
+        <source>Modify record: Insert %1 successfully.</source>
+        <translation>Modify record: Insert %1 successfully.</translation>
+    </message>
+</context>
+<context>
+    <name>QIpAddressEditItem</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>%1 is not acceptable value.
+Please input the value bewteen 0 with 255.</source>
+        <translation>%1 is not acceptable value.
+Please input the value bewteen 0 with 255.</translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <source>Ok</source>
@@ -536,6 +740,25 @@
     <message>
         <source>Fail to find DOType %1</source>
         <translation>Fail to find DOType %1</translation>
+    </message>
+</context>
+<context>
+    <name>attribute</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>This is required key, Value can&apos;t be empty.</source>
+        <translation>This is required key, Value can&apos;t be empty.</translation>
     </message>
 </context>
 <context>

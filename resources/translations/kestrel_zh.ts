@@ -2,6 +2,111 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DlgCompareXml</name>
+    <message>
+        <source>Xml Compare</source>
+        <translation>XML对比</translation>
+    </message>
+    <message>
+        <source>ICD -</source>
+        <translation>ICD -</translation>
+    </message>
+    <message>
+        <source>icdObject</source>
+        <translation>icdObject</translation>
+    </message>
+    <message>
+        <source>SCD -</source>
+        <translation>SCD -</translation>
+    </message>
+    <message>
+        <source>scdObject</source>
+        <translation>scdObject</translation>
+    </message>
+</context>
+<context>
+    <name>DlgPrefixName</name>
+    <message>
+        <source>DlgPrefixName</source>
+        <translation>前缀名称</translation>
+    </message>
+    <message>
+        <source>Prefix Name:</source>
+        <translation>前缀名称：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Please enter the content.</source>
+        <translation>请输入内容。</translation>
+    </message>
+</context>
+<context>
+    <name>DlgProperty</name>
+    <message>
+        <source>Property Editor</source>
+        <translation>属性编辑器</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source> Yellow is required </source>
+        <translation> 黄色为必填项 </translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>New Item %1</source>
+        <translation>新建项 %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>[%1] is required key, Value can&apos;t be empty.</source>
+        <translation>[%1]为必填项，值不能为空。</translation>
+    </message>
+    <message>
+        <source>[%1] is not a valid attribute name. A name starts with a letter or an underscore and holds only letters, digits, &apos;_&apos;, &apos;-&apos; and &apos;.&apos;, without blanks.</source>
+        <translation>[%1]不是有效的属性名称。名称必须以字母或下划线开头，只能包含字母、数字、&apos;_&apos;、&apos;-&apos;和&apos;.&apos;，且不能含有空格。</translation>
+    </message>
+    <message>
+        <source>The item should be unique. The key fields: %1.</source>
+        <translation>该项必须唯一。关键字段：%1。</translation>
+    </message>
+</context>
+<context>
     <name>DlgSetting</name>
     <message>
         <source>Setting</source>
@@ -22,6 +127,13 @@
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>DlgXmlView</name>
+    <message>
+        <source>Xml View</source>
+        <translation>XML查看</translation>
     </message>
 </context>
 <context>
@@ -467,6 +579,98 @@
     </message>
 </context>
 <context>
+    <name>MenuLoader</name>
+    <message>
+        <source>Import ICD file</source>
+        <translation>导入ICD文件</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>查看</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>插入</translation>
+    </message>
+    <message>
+        <source>Copy %1 successfully.</source>
+        <translation>复制%1成功。</translation>
+    </message>
+    <message>
+        <source>Modify record: Cut %1 successfully.</source>
+        <translation>Modify record: 剪切%1成功。</translation>
+    </message>
+    <message>
+        <source>Modify record: Paste %1 successfully.</source>
+        <translation>Modify record: 粘贴%1成功。</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Can&apos;t copy [%1] under [%2].</source>
+        <translation>不能将[%1]复制到[%2]下。</translation>
+    </message>
+    <message>
+        <source>Do you really want to delete [%1] ?</source>
+        <translation>确定要删除[%1]吗？</translation>
+    </message>
+    <message>
+        <source>Modify record: Delete %1 successfully.</source>
+        <translation>Modify record: 删除%1成功。</translation>
+    </message>
+    <message>
+        <source>Modify record: %1 move up.</source>
+        <translation>Modify record: %1上移。</translation>
+    </message>
+    <message>
+        <source>Modify record: %1 move down.</source>
+        <translation>Modify record: %1下移。</translation>
+    </message>
+    <message>
+        <source>Modify record: Insert %1 successfully.</source>
+        <translation>Modify record: 插入%1成功。</translation>
+    </message>
+</context>
+<context>
+    <name>QIpAddressEditItem</name>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>%1 is not acceptable value.
+Please input the value bewteen 0 with 255.</source>
+        <translation>%1 不是有效的数值。
+请输入0到255之间的数值。</translation>
+    </message>
+</context>
+<context>
     <name>QMessageBox</name>
     <message>
         <source>Ok</source>
@@ -536,6 +740,25 @@
     <message>
         <source>Fail to find DOType %1</source>
         <translation>未找到DOType %1</translation>
+    </message>
+</context>
+<context>
+    <name>attribute</name>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>值</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>This is required key, Value can&apos;t be empty.</source>
+        <translation>该项为必填项，值不能为空。</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,96 @@
+#ifndef ADDRESSEDIT_H
+#define ADDRESSEDIT_H
+
+#include "addressedititem.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStringList>
+#include <QVector>
+#include <QWidget>
+
+// The common part of the IP and MAC address editors: a row of fields with a
+// separator label between neighbours, read and written as one text joined by
+// the separator. Signals and slots are declared by the concrete editors, so
+// this class needs no Q_OBJECT.
+class AddressEdit : public QWidget
+{
+public:
+    QString text() const
+    {
+        QStringList parts;
+        for (const AddressEditItem *field : m_fields)
+            parts << field->text();
+        return parts.join(m_separator);
+    }
+
+    bool isReadOnly() const { return m_readOnly; }
+
+    void setReadOnly(bool readOnly)
+    {
+        m_readOnly = readOnly;
+        for (AddressEditItem *field : m_fields)
+            field->setReadOnly(readOnly);
+    }
+
+    int fieldCount() const { return m_fields.size(); }
+
+    // Field i shows parts[i] as it is (no check, no signal); fields without a part are emptied.
+    void setParts(const QStringList &parts)
+    {
+        for (int i = 0; i < m_fields.size(); ++i)
+            m_fields.at(i)->setText(parts.value(i));
+    }
+
+protected:
+    AddressEdit(QChar separator, const QSize &fieldSize, QWidget *parent)
+        : QWidget(parent), m_separator(separator), m_fieldSize(fieldSize), m_layout(new QHBoxLayout(this))
+    {
+    }
+
+    QHBoxLayout *rowLayout() const { return m_layout; }
+
+    // Appends field to the row; the first field takes the focus given to the editor.
+    void addField(AddressEditItem *field)
+    {
+        field->setMaximumSize(m_fieldSize);
+        if (m_fields.isEmpty()) {
+            setFocusProxy(field);
+        } else {
+            field->linkAfter(m_fields.last());
+            m_layout->addWidget(new QLabel(m_separator, this));
+        }
+        m_layout->addWidget(field);
+        m_fields.append(field);
+    }
+
+    // Takes a text of exactly one part per field, each one the field would
+    // accept from the keyboard; returns false and changes nothing otherwise.
+    bool assignText(const QString &text)
+    {
+        const QStringList parts = text.split(m_separator);
+        if (parts.size() != m_fields.size())
+            return false;
+        for (int i = 0; i < parts.size(); ++i) {
+            if (!m_fields.at(i)->accepts(parts.at(i)))
+                return false;
+        }
+        setParts(parts);
+        return true;
+    }
+
+    void clearFields()
+    {
+        for (AddressEditItem *field : m_fields)
+            field->clear();
+    }
+
+private:
+    QVector<AddressEditItem *> m_fields;
+    QChar m_separator;
+    QSize m_fieldSize;
+    QHBoxLayout *m_layout;
+    bool m_readOnly = false;
+};
+
+#endif // ADDRESSEDIT_H

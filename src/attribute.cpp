@@ -1,0 +1,154 @@
+#include "attribute.h"
+
+#include "kestrel.h"
+#include "userprompt.h"
+#include "xmlobject.h"
+#include "xmlschema.h"
+#include "xmltreeitem.h"
+#include "xsattrib.h"
+#include "xscomplex.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+const QColor attribute::RequiredColor(255, 253, 176);
+
+attribute::attribute(QWidget *parent)
+    : QTableWidget(0, 2, parent)
+{
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // Editing starts only with a double-click, which records the old text first.
+    setFocusPolicy(Qt::NoFocus);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(24);
+    setStyleSheet(QStringLiteral("selection-background-color:lightblue;"));
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
+    setHeaders();
+    connect(this, &QTableWidget::itemDoubleClicked, this, &attribute::slotItemDoubleClicked);
+}
+
+void attribute::setHeaders()
+{
+    setHorizontalHeaderLabels({tr("Name"), tr("Value")});
+}
+
+void attribute::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setHeaders();
+    QTableWidget::changeEvent(event);
+}
+
+void attribute::showObject(XmlObject *element, Kestrel *window)
+{
+    values.clear();
+    requiredMarks.clear();
+    object = element;
+    mainWindow = window;
+    if (!element || !window) {
+        // Nothing to edit: no row may lead to an element that is gone.
+        object = nullptr;
+        refreshTable();
+        return;
+    }
+    const AttributeMap current = element->attributes;
+    if (const XsComplex *type = XmlSchema::instance()->complexTypeOf(element->name)) {
+        for (const XsAttrib *declaration : type->allAttributes()) {
+            values[declaration->name] = current.value(declaration->name, QString(QLatin1String("")));
+            requiredMarks[declaration->name] = declaration->use == QLatin1String("required") ? RequiredMark : 0;
+        }
+    }
+    if (element->name == QLatin1String("P") || element->name == QLatin1String("Val")) {
+        values[QStringLiteral("value")] = element->value;
+        requiredMarks[QStringLiteral("value")] = RequiredMark;
+    }
+    refreshTable();
+}
+
+void attribute::refreshTable()
+{
+    shownRows = 0;
+    setRowCount(0);
+    clearContents();
+    disconnect(this, &QTableWidget::itemChanged, this, &attribute::slotItemChanged);
+    for (auto it = values.constBegin(); it != values.constEnd(); ++it) {
+        setRowCount(++shownRows);
+        const QBrush background(requiredMarks.value(it.key()) == RequiredMark ? RequiredColor : QColor(Qt::white));
+        const auto makeCell = [&](const QString &text) {
+            auto *cell = new QTableWidgetItem(text);
+            cell->setToolTip(text);
+            cell->setBackground(background);
+            cell->setTextAlignment(Qt::AlignCenter);
+            return cell;
+        };
+        QTableWidgetItem *name = makeCell(it.key());
+        name->setFlags(name->flags() & ~Qt::ItemIsEditable);
+        setItem(shownRows - 1, 0, name);
+        setItem(shownRows - 1, 1, makeCell(it.value()));
+    }
+    resizeColumnToContents(0); // the value column stretches
+    connect(this, &QTableWidget::itemChanged, this, &attribute::slotItemChanged);
+}
+
+void attribute::slotItemDoubleClicked(QTableWidgetItem *item)
+{
+    oldText = item->text().trimmed();
+}
+
+void attribute::slotItemChanged(QTableWidgetItem *item)
+{
+    if (!object || !item)
+        return;
+    const int row = item->row();
+    const QTableWidgetItem *nameCell = row >= 0 ? this->item(row, 0) : nullptr;
+    if (!nameCell)
+        return;
+    const QString key = nameCell->text().trimmed();
+    const QString newValue = item->text().trimmed();
+    if (newValue == oldText)
+        return;
+    if (item->background().color() == RequiredColor && newValue.isEmpty()) {
+        mainWindow->userPrompt()->warn(this, tr("Message"), tr("This is required key, Value can't be empty."));
+        QSignalBlocker blocker(this);
+        item->setText(oldText);
+        return;
+    }
+
+    closeObjectWindows();
+    XmlObject *element = object;
+    if (key == QLatin1String("value"))
+        element->value = newValue;
+    element->attributes.insert(key, newValue);
+    if (element->treeItem)
+        element->treeItem->setText(0, element->label());
+    const QString previous = oldText;
+    // Shows the element again: the rows are rebuilt and item is gone after this.
+    if (element->treeItem)
+        mainWindow->slotXmlItemClicked(element->treeItem);
+    qDebug().noquote() << QStringLiteral("Modify record: name = %1->%2, Val from [%3] to [%4].")
+                          .arg(element->name, key, previous, newValue);
+    oldText = newValue;
+    resizeColumnToContents(0); // the value column stretches
+}
+
+void attribute::closeObjectWindows()
+{
+    if (!object || !mainWindow)
+        return;
+    if (object->name != QLatin1String("SubNetwork") && object->name != QLatin1String("IED"))
+        return;
+    const QString title = QStringLiteral("%1 - %2").arg(object->name, object->attribute(QStringLiteral("name")));
+    QMdiArea *area = mainWindow->mdiArea();
+    for (int i = 0; i < area->subWindowList().size(); ++i) {
+        QMdiSubWindow *window = area->subWindowList().at(i);
+        if (window->windowTitle() == title) {
+            area->removeSubWindow(window);
+            window->deleteLater();
+        }
+    }
+}

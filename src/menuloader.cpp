@@ -1,0 +1,451 @@
+#include "menuloader.h"
+
+#include "attribute.h"
+#include "dlgproperty.h"
+#include "dlgxmlview.h"
+#include "kestrel.h"
+#include "userprompt.h"
+#include "xmlobject.h"
+#include "xmlschema.h"
+#include "xmltreeitem.h"
+#include "xscomplex.h"
+#include "xsattrib.h"
+#include "xselement.h"
+
+#include <QDebug>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+namespace {
+
+const QStringList &fixedSections()
+{
+    static const QStringList names = {"SCL", "Header", "Substation", "Communication", "DataTypeTemplates"};
+    return names;
+}
+
+QString declaredName(const XsElement *declaration)
+{
+    return declaration->name.isEmpty() ? declaration->ref : declaration->name;
+}
+
+// The siblings that count for moving: IEDs move among IEDs only.
+QList<XmlObject *> movableSiblings(const XmlObject *element)
+{
+    QList<XmlObject *> siblings;
+    if (!element->parent)
+        return siblings;
+    for (XmlObject *sibling : element->parent->children) {
+        if (element->name != QLatin1String("IED") || sibling->name == QLatin1String("IED"))
+            siblings.append(sibling);
+    }
+    return siblings;
+}
+
+} // namespace
+
+MenuLoader *MenuLoader::instance(Kestrel *mainWindow)
+{
+    static MenuLoader *loader = nullptr;
+    if (!loader) {
+        loader = new MenuLoader(mainWindow);
+        // The window owns the loader; forget it when the window goes.
+        connect(loader, &QObject::destroyed, [] { loader = nullptr; });
+    }
+    return loader;
+}
+
+MenuLoader::MenuLoader(Kestrel *mainWindow)
+    : QObject(mainWindow), mainWindow(mainWindow)
+{
+}
+
+MenuLoader::~MenuLoader()
+{
+    delete clipboard;
+}
+
+void MenuLoader::setCurrentItem(XmlTreeItem *item)
+{
+    currentItem = item;
+    currentSerial = item ? item->serial() : 0;
+}
+
+XmlTreeItem *MenuLoader::currentTreeItem() const
+{
+    return XmlTreeItem::isAlive(currentItem, currentSerial) ? currentItem : nullptr;
+}
+
+XmlObject *MenuLoader::currentElement() const
+{
+    XmlTreeItem *item = currentTreeItem();
+    return item ? item->element() : nullptr;
+}
+
+QList<MenuLoader::Entry> MenuLoader::menuEntries(const XmlObject *element) const
+{
+    QList<Entry> entries;
+    const bool root = element->name == QLatin1String("SCL");
+    if (root) {
+        entries.append({tr("Paste"), ":/Kestrel/paste"});
+    } else {
+        entries += {{tr("View"), ":/Kestrel/xml"}, {QString(), QString()},
+                    {tr("Copy"), ":/Kestrel/copy"}, {tr("Cut"), ":/Kestrel/cut"},
+                    {tr("Paste"), ":/Kestrel/paste"}, {tr("Delete"), ":/Kestrel/delete"}};
+    }
+    if (!fixedSections().contains(element->name))
+        entries += {{QString(), QString()}, {tr("Up"), ":/Kestrel/up"}, {tr("Down"), ":/Kestrel/down"}};
+    entries.append({QString(), QString()});
+    if (const XsComplex *type = XmlSchema::instance()->complexTypeOf(element->name)) {
+        for (const XsElement *declaration : type->allElements()) {
+            if (!declaredName(declaration).isEmpty())
+                entries.append({tr("Insert") + QLatin1Char(' ') + declaredName(declaration), ":/Kestrel/insert"});
+        }
+    }
+    if (root)
+        entries += {{QString(), QString()}, {tr("Import ICD file"), ":/Kestrel/import"}};
+    return entries;
+}
+
+QMenu *MenuLoader::createMenu(XmlObject *element, XmlTreeItem *item)
+{
+    setCurrentItem(item);
+    auto *menu = new QMenu;
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const Entry &entry : menuEntries(element)) {
+        if (entry.text.isEmpty()) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction *action = menu->addAction(QIcon(entry.icon), entry.text);
+        action->setEnabled(isEnabled(entry.text));
+        const QString command = QString(entry.text).remove(tr("Insert"));
+        connect(action, &QAction::triggered, this, [this, command] { slotMapped(command); });
+    }
+    return menu;
+}
+
+bool MenuLoader::isEnabled(const QString &text) const
+{
+    XmlTreeItem *item = currentTreeItem();
+    XmlObject *element = currentElement();
+    if (text == tr("Copy") || text == tr("Cut") || text == tr("Delete"))
+        return item && item->parent() && element;
+    if (text == tr("Up"))
+        return element && canMoveUp(element);
+    if (text == tr("Down"))
+        return element && canMoveDown(element);
+    if (text == tr("Paste"))
+        return clipboard != nullptr;
+    const QString insert = tr("Insert") + QLatin1Char(' ');
+    if (text.startsWith(insert))
+        return canInsert(item, text.mid(insert.size()));
+    return true;
+}
+
+bool MenuLoader::canMoveUp(const XmlObject *element) const
+{
+    const QList<XmlObject *> siblings = movableSiblings(element);
+    return siblings.size() >= 2 && siblings.first() != element;
+}
+
+bool MenuLoader::canMoveDown(const XmlObject *element) const
+{
+    const QList<XmlObject *> siblings = movableSiblings(element);
+    return siblings.size() >= 2 && siblings.last() != element;
+}
+
+bool MenuLoader::canInsert(XmlTreeItem *item, const QString &childName) const
+{
+    const XmlObject *element = item ? item->element() : nullptr;
+    if (!element)
+        return false;
+    const XsComplex *type = XmlSchema::instance()->complexTypeOf(element->name);
+    if (!type)
+        return true;
+    for (const XsElement *declaration : type->allElements()) {
+        // No maxOccurs written means at most one.
+        if (declaredName(declaration) == childName && declaration->maxOccurs.isEmpty())
+            return !element->findChild(childName);
+    }
+    return true;
+}
+
+void MenuLoader::slotMapped(const QString &text)
+{
+    if (text == tr("Import ICD file"))
+        return; // the import wizard plugs in here
+    XmlObject *element = currentElement();
+    if (!element)
+        return; // the item went away while the menu was open
+    if (text == tr("View")) {
+        DlgXmlView view(element);
+        view.exec();
+    } else if (text == tr("Copy")) {
+        onCopy();
+    } else if (text == tr("Cut")) {
+        onCut();
+    } else if (text == tr("Paste")) {
+        onPaste();
+    } else if (text == tr("Delete")) {
+        onDelete();
+    } else if (text == tr("Up")) {
+        onUp();
+    } else if (text == tr("Down")) {
+        onDown();
+    } else {
+        onInsertNode(text.trimmed());
+    }
+}
+
+void MenuLoader::onCopy()
+{
+    XmlObject *element = currentElement();
+    if (!element)
+        return;
+    delete clipboard;
+    clipboard = new XmlObject(*element);
+    qDebug().noquote() << tr("Copy %1 successfully.").arg(element->name);
+}
+
+void MenuLoader::onCut()
+{
+    XmlObject *element = currentElement();
+    if (!element)
+        return;
+    delete clipboard;
+    clipboard = new XmlObject(*element);
+    mainWindow->detachElement(element);
+    refreshViews(clipboard);
+    qDebug().noquote() << tr("Modify record: Cut %1 successfully.").arg(element->name);
+    delete currentTreeItem();
+    setCurrentItem(nullptr);
+}
+
+void MenuLoader::onPaste()
+{
+    XmlTreeItem *item = currentTreeItem();
+    XmlObject *target = currentElement();
+    const XsComplex *type = target ? XmlSchema::instance()->complexTypeOf(target->name) : nullptr;
+    if (!clipboard || !type)
+        return;
+    for (const XsElement *declaration : type->allElements()) {
+        if (declaredName(declaration) != clipboard->name)
+            continue;
+        XmlObject *pasted = clipboard;
+        clipboard = new XmlObject(*pasted);
+        if (!preparePaste(item, pasted)) {
+            delete pasted;
+            continue;
+        }
+        int at = target->children.size();
+        if (pasted->name == QLatin1String("IED")) {
+            const XmlObject *templates = target->findChild(QStringLiteral("DataTypeTemplates"));
+            if (templates)
+                at = target->children.indexOf(const_cast<XmlObject *>(templates));
+        }
+        target->children.insert(at, pasted);
+        pasted->parent = target;
+        buildTreeItems(target, pasted);
+        refreshViews(pasted);
+        qDebug().noquote() << tr("Modify record: Paste %1 successfully.").arg(pasted->name);
+        return;
+    }
+    mainWindow->userPrompt()->warn(nullptr, tr("Message"),
+                                   tr("Can't copy [%1] under [%2].").arg(clipboard->name, target->name));
+}
+
+bool MenuLoader::preparePaste(XmlTreeItem *item, XmlObject *pasted) const
+{
+    if (!canInsert(item, pasted->name))
+        return false;
+    if (pasted->name != QLatin1String("SubNetwork") && pasted->name != QLatin1String("IED"))
+        return true;
+    const XmlObject *target = item->element();
+    if (pasted->name == QLatin1String("SubNetwork") && target->children.isEmpty())
+        return true;
+    // "_New" until no sibling of the same kind has the name, so that names stay unique.
+    const QString key = QStringLiteral("name");
+    const auto taken = [&](const QString &name) {
+        return std::any_of(target->children.begin(), target->children.end(), [&](const XmlObject *child) {
+            return child->name == pasted->name && child->attribute(key) == name;
+        });
+    };
+    QString name = pasted->attribute(key);
+    if (pasted->name == QLatin1String("SubNetwork"))
+        name += QLatin1String("_New");
+    while (taken(name))
+        name += QLatin1String("_New");
+    pasted->attributes.insert(key, name);
+    return true;
+}
+
+void MenuLoader::onDelete()
+{
+    XmlObject *element = currentElement();
+    if (!element)
+        return;
+    if (!mainWindow->userPrompt()->confirm(nullptr, tr("Message"),
+                                           tr("Do you really want to delete [%1] ?").arg(element->label())))
+        return;
+    delete clipboard;
+    clipboard = nullptr;
+    if (element->parent) {
+        mainWindow->detachElement(element);
+        qDebug().noquote() << tr("Modify record: Delete %1 successfully.").arg(element->name);
+        refreshViews(element);
+    }
+    delete currentTreeItem();
+    setCurrentItem(nullptr);
+}
+
+void MenuLoader::onUp()
+{
+    move(-1);
+}
+
+void MenuLoader::onDown()
+{
+    move(1);
+}
+
+void MenuLoader::move(int offset)
+{
+    XmlObject *element = currentElement();
+    if (!element || !element->parent)
+        return;
+    if (offset < 0 ? !canMoveUp(element) : !canMoveDown(element))
+        return;
+    XmlObject *parent = element->parent;
+    const int from = parent->children.indexOf(element);
+    parent->children.move(from, from + offset);
+    refreshViews(element);
+    rebuildChildItems(parent);
+    qDebug().noquote() << (offset < 0 ? tr("Modify record: %1 move up.") : tr("Modify record: %1 move down."))
+                          .arg(element->name);
+}
+
+void MenuLoader::rebuildChildItems(XmlObject *parentElement)
+{
+    QTreeWidgetItem *parentItem = parentElement->treeItem;
+    if (!parentItem)
+        return;
+    qDeleteAll(parentItem->takeChildren());
+    const std::function<void(QTreeWidgetItem *, XmlObject *)> build = [&](QTreeWidgetItem *under, XmlObject *element) {
+        for (XmlObject *child : element->children) {
+            if (child->name == QLatin1String("DataTypeTemplates"))
+                continue;
+            auto *item = new XmlTreeItem(under, child);
+            child->treeItem = item;
+            // An IED's items are built when it is next opened.
+            if (child->name != QLatin1String("IED"))
+                build(item, child);
+        }
+    };
+    build(parentItem, parentElement);
+}
+
+void MenuLoader::onInsertNode(const QString &name)
+{
+    XmlTreeItem *item = currentTreeItem();
+    XmlObject *target = currentElement();
+    if (!target)
+        return;
+    QList<PropertyRow> rows;
+    if (const XsComplex *type = XmlSchema::instance()->complexTypeOf(name)) {
+        for (const XsAttrib *declaration : type->allAttributes()) {
+            // A fixed value is filled in; a fixed empty one cannot count as missing.
+            const bool required = declaration->use == QLatin1String("required")
+                    && !(declaration->hasFixed && declaration->fixed.isEmpty());
+            rows.append({declaration->name, declaration->type, declaration->fixed, required ? 0 : 1});
+        }
+    }
+    const bool hasText = name == QLatin1String("P") || name == QLatin1String("Val");
+    const bool hasValueRow = std::any_of(rows.begin(), rows.end(), [](const PropertyRow &row) {
+        return row.name == QLatin1String("value");
+    });
+    if (hasText && !hasValueRow)
+        rows.append({QStringLiteral("value"), QString(), QString(), 0});
+
+    auto *element = new XmlObject;
+    element->name = name;
+    if (!rows.isEmpty()) {
+        DlgProperty dialog(target, rows, name);
+        dialog.setWindowTitle(QStringLiteral("%1 - %2").arg(dialog.windowTitle(), name));
+        if (dialog.exec() != QDialog::Accepted) {
+            delete element;
+            return;
+        }
+        const QMap<QString, QString> values = dialog.values();
+        for (auto it = values.constBegin(); it != values.constEnd(); ++it)
+            element->attributes.insert(it.key(), it.value());
+        element->value = dialog.valueText();
+        if (!element->value.isEmpty())
+            element->attributes.insert(QStringLiteral("value"), element->value.trimmed());
+    }
+    element->parent = target;
+    target->children.append(element);
+    element->treeItem = new XmlTreeItem(item, element);
+
+    if (name == QLatin1String("LN") || name == QLatin1String("LN0")) {
+        XmlSchema *schema = XmlSchema::instance();
+        if (const XmlObject *lnodeType = schema->findLNodeType(element->attribute(QStringLiteral("lnType")))) {
+            for (const XmlObject *dataObject : lnodeType->children) {
+                XmlObject *doi = schema->doiObject(dataObject->attribute(QStringLiteral("name")),
+                                                   dataObject->attribute(QStringLiteral("type")));
+                if (!doi)
+                    continue;
+                doi->parent = element;
+                element->children.append(doi);
+                buildTreeItems(element, doi);
+            }
+        }
+    }
+    qDebug().noquote() << tr("Modify record: Insert %1 successfully.").arg(name);
+}
+
+void MenuLoader::buildTreeItems(XmlObject *parentElement, XmlObject *element)
+{
+    if (!parentElement || !element || !parentElement->treeItem)
+        return;
+    const std::function<void(QTreeWidgetItem *, XmlObject *)> build = [&](QTreeWidgetItem *under, XmlObject *e) {
+        auto *item = new XmlTreeItem(under, e);
+        e->treeItem = item;
+        for (XmlObject *child : e->children)
+            build(item, child);
+    };
+    build(parentElement->treeItem, element);
+}
+
+void MenuLoader::closeViews(const QString &title)
+{
+    QMdiArea *area = mainWindow->mdiArea();
+    for (QMdiSubWindow *window : area->subWindowList()) {
+        if (window->windowTitle() == title) {
+            area->removeSubWindow(window);
+            window->deleteLater();
+        }
+    }
+}
+
+void MenuLoader::refreshViews(XmlObject *element)
+{
+    const auto titleOf = [](const XmlObject *e) {
+        return QStringLiteral("%1 - %2").arg(e->name, e->attribute(QStringLiteral("name")));
+    };
+    for (XmlObject *ancestor = element; ancestor; ancestor = ancestor->parent) {
+        QString title;
+        if (ancestor->name == QLatin1String("History") || ancestor->name == QLatin1String("Communication"))
+            title = ancestor->name;
+        else if (ancestor->name == QLatin1String("SubNetwork") || ancestor->name == QLatin1String("IED"))
+            title = titleOf(ancestor);
+        else
+            continue;
+        closeViews(title);
+        if (ancestor != element && ancestor->treeItem)
+            mainWindow->slotXmlItemClicked(ancestor->treeItem);
+    }
+    for (const XmlObject *child : element->children)
+        closeViews(titleOf(child));
+}

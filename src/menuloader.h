@@ -1,0 +1,69 @@
+#ifndef MENULOADER_H
+#define MENULOADER_H
+
+#include <QCoreApplication>
+#include <QObject>
+
+class Kestrel;
+class QMenu;
+class XmlObject;
+class XmlTreeItem;
+
+// The tree's context menu and the structural edits it offers: view, copy,
+// cut, paste, delete, move and insert what the schema allows.
+class MenuLoader : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The one instance, created on the first call with the main window as its parent.
+    static MenuLoader *instance(Kestrel *mainWindow = nullptr);
+    ~MenuLoader() override;
+
+    // A menu for the element, deleted when it closes; its commands act on item.
+    QMenu *createMenu(XmlObject *element, XmlTreeItem *item);
+    void setCurrentItem(XmlTreeItem *item);
+    XmlTreeItem *currentTreeItem() const;
+    const XmlObject *clipboardElement() const { return clipboard; }
+
+    void buildTreeItems(XmlObject *parentElement, XmlObject *element);
+    void refreshViews(XmlObject *element);
+
+    bool canMoveUp(const XmlObject *element) const;
+    bool canMoveDown(const XmlObject *element) const;
+    bool canInsert(XmlTreeItem *item, const QString &childName) const;
+
+public slots:
+    void slotMapped(const QString &text);
+    void onCopy();
+    void onCut();
+    void onPaste();
+    void onDelete();
+    void onUp();
+    void onDown();
+    void onInsertNode(const QString &name);
+
+private:
+    explicit MenuLoader(Kestrel *mainWindow);
+
+    struct Entry
+    {
+        QString text;
+        QString icon;
+    };
+    QList<Entry> menuEntries(const XmlObject *element) const;
+    bool isEnabled(const QString &text) const;
+    // The element the menu was opened on, or null when its item is gone.
+    XmlObject *currentElement() const;
+    bool preparePaste(XmlTreeItem *item, XmlObject *pasted) const;
+    void move(int offset);
+    void rebuildChildItems(XmlObject *parentElement);
+    void closeViews(const QString &title);
+
+    XmlTreeItem *currentItem = nullptr;
+    quint64 currentSerial = 0;
+    XmlObject *clipboard = nullptr;
+    Kestrel *mainWindow;
+};
+
+#endif // MENULOADER_H

@@ -1,0 +1,26 @@
+#ifndef OBJECTCOMBOBOX_H
+#define OBJECTCOMBOBOX_H
+
+#include <QComboBox>
+
+class XmlObject;
+
+// A table cell offering a fixed choice for one attribute of one element. The
+// view fills the items and connects currentTextChanged to slotCurrentTextChanged;
+// the table that receives the combo box as cell widget takes it over.
+class objectComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    objectComboBox(XmlObject *object, const QString &key);
+
+    XmlObject *object; // not owned
+    QString key;
+
+public slots:
+    // Writes the text into the attribute, creating it if need be, and logs the change.
+    void slotCurrentTextChanged(const QString &text);
+};
+
+#endif // OBJECTCOMBOBOX_H

@@ -1,0 +1,71 @@
+#ifndef GUITESTSUPPORT_H
+#define GUITESTSUPPORT_H
+
+// What the editor's widget tests share: a main window whose messages are
+// both shown and recorded, scripted answers to its questions, and copies of
+// the fixture files to work on.
+
+#include "guiresources.h"
+#include "kestrel.h"
+#include "userprompt.h"
+#include "xmlschema.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Answers the window's questions as a test says, and remembers what was asked.
+class ScriptedPrompt : public UserPrompt
+{
+public:
+    bool confirm(QWidget *, const QString &, const QString &text) override
+    {
+        asked.append(text);
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
+    void inform(QWidget *, const QString &, const QString &text) override { informed.append(text); }
+    void warn(QWidget *, const QString &, const QString &text) override { warnings.append(text); }
+    QString openFileName(QWidget *, const QString &, const QString &) override { return fileName; }
+    QString saveFileName(QWidget *, const QString &, const QString &) override { return fileName; }
+
+    QList<bool> answers;
+    QStringList asked;
+    QStringList informed;
+    QStringList warnings;
+    QString fileName;
+};
+
+inline Kestrel *window = nullptr;
+inline QStringList logged;
+
+inline void recordAndShow(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    logged.append(text);
+    if (window)
+        window->messageOutput(type, context, text);
+}
+
+// Keeps the tests out of the user's settings and routes every message through the window.
+inline void initGuiTests()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("KestrelTest"));
+    initGuiResources();
+    XmlSchema::instance()->load();
+    qInstallMessageHandler(recordAndShow);
+}
+
+// A writable copy of a file of tests/data/good.
+inline QString copyFixture(const QTemporaryDir &dir, const QString &fixture, const QString &name)
+{
+    const QString path = dir.filePath(name);
+    QFile::remove(path);
+    QFile::copy(QStringLiteral(KESTREL_TEST_DATA "/good/") + fixture, path);
+    QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return path;
+}
+
+#endif // GUITESTSUPPORT_H
