@@ -4,6 +4,7 @@
 //   kestrel-bench FILE...
 
 #include "coreresources.h"
+#include "xmlcheck.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
 #include "xmlschema.h"
@@ -116,6 +117,19 @@ void benchFile(const QString &fileName, const QString &scratch)
     });
     report("setDataTemplates + linkTypes", typesMs, rawMs);
     schema->clearDataTemplates();
+
+    // The checks log every heading and finding: keep them off the terminal.
+    const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    XmlCheck *check = XmlCheck::instance();
+    const double semanticMs = timeMs([&] { check->semanticValidate(roots); });
+    const double templateMs = timeMs([&] { check->checkTemplate(roots); });
+    qInstallMessageHandler(previous);
+    qDeleteAll(check->removed);
+    check->removed.clear();
+    out << QStringLiteral("  %1 %2 ms  %3x load\n").arg(QLatin1String("semantic check"), -34)
+           .arg(semanticMs, 8, 'f', 1).arg(semanticMs / loadMs, 5, 'f', 2);
+    out << QStringLiteral("  %1 %2 ms  %3x load\n").arg(QLatin1String("template check"), -34)
+           .arg(templateMs, 8, 'f', 1).arg(templateMs / loadMs, 5, 'f', 2);
 
     out << QStringLiteral("  %1 %2 elements\n").arg(QLatin1String("document"), -34).arg(elements, 8);
     out << QStringLiteral("  %1 %2 MB  %3x file size (process peak %4x)\n")

@@ -5,6 +5,7 @@
 #include "dlgsetting.h"
 #include "menuloader.h"
 #include "userprompt.h"
+#include "xmlcheck.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
 #include "xmlschema.h"
@@ -287,6 +288,10 @@ bool Kestrel::fileResolver(const QString &path)
             continue;
         if (XmlObject *templates = root->findChild(QStringLiteral("DataTypeTemplates")))
             XmlSchema::instance()->setDataTemplates(templates);
+        for (XmlObject *child : qAsConst(root->children)) {
+            if (child->name == QLatin1String("IED"))
+                XmlCheck::instance()->indexLogicalNodes(child);
+        }
     }
     buildTrees();
     linkTypes(m_roots);
@@ -450,6 +455,7 @@ bool Kestrel::closeDocument()
     qDeleteAll(m_removed);
     m_removed.clear();
     XmlSchema::instance()->clearDataTemplates();
+    XmlCheck::instance()->clearLogicalNodes();
     qDebug().noquote() << tr("Close file %1 succeed.").arg(m_fileName);
     m_fileName.clear();
     setDocumentOpen(false);
@@ -516,15 +522,36 @@ void Kestrel::slotCheckSchema()
 void Kestrel::slotCheckSemantic()
 {
     ui->checkTextEdit->clear();
+    m_progress->setLabelText(tr("Please wait, Semantic checking ......"));
+    m_progress->setValue(0);
+    m_progress->show();
     qDebug().noquote() << tr("[Semantic check]================= SCL Semantic check start =================");
+    DialogProgress progress(m_progress);
+    if (XmlCheck::instance()->semanticValidate(m_roots, &progress))
+        qDebug().noquote() << tr("SCL Semantic check successfully!");
+    else
+        qWarning().noquote() << tr("SCL Semantic check failed!");
     qDebug().noquote() << tr("[Semantic check]================= SCL Semantic check end ===================");
+    m_progress->hide();
 }
 
 void Kestrel::slotCheckTemplate()
 {
     ui->checkTextEdit->clear();
     qDebug().noquote() << tr("[DataTypeTemplates check]================= SCL DataTypeTemplates check start =================");
+    XmlCheck *check = XmlCheck::instance();
+    if (check->checkTemplate(m_roots))
+        qDebug().noquote() << tr("SCL DataTypeTemplates check successfully!");
+    else
+        qWarning().noquote() << tr("SCL DataTypeTemplates check failed!");
     qDebug().noquote() << tr("[DataTypeTemplates check]================= SCL DataTypeTemplates check end ===================");
+    // The deleted types may still have items in the types tree: they stay until the file is closed.
+    m_removed += check->removed;
+    check->removed.clear();
+    ui->dataTemplateTreeWidget->clear();
+    QStringList ids;
+    XmlTreeBuilder::buildTemplateTree(ui->dataTemplateTreeWidget, m_roots, &ids);
+    setCompleter(ui->dataTemplateComboBox, m_typesCompleter, ids);
 }
 
 namespace {

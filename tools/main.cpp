@@ -1,6 +1,7 @@
 // kestrel-cli: the document core without a window, for scripts and pipelines.
 
 #include "coreresources.h"
+#include "xmlcheck.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
 #include "xmlschema.h"
@@ -12,6 +13,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QMap>
 #include <QTextStream>
 
@@ -32,12 +36,14 @@ QTextStream &err()
 }
 
 bool verbose = false;
+// While a check runs its lines go to stdout through the check's recorder only.
+bool quietLog = false;
 
 // Warnings and errors of the core go to stderr, one line each; debug lines
 // (the schema reader's notes) only with --verbose.
 void messageHandler(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
-    if (type == QtDebugMsg && !verbose)
+    if ((type == QtDebugMsg && !verbose) || quietLog)
         return;
     err() << "kestrel-cli: " << text << Qt::endl;
 }
@@ -53,6 +59,15 @@ Commands:
                           for ELEMENT, tab-separated, one per line.
   schema --simple TYPE    The enumeration values and the pattern of a simple type.
   schema --unique NAME    The selector and fields of a unique constraint.
+  check semantic FILE [--format json]
+  check templates FILE [-o OUT] [--format json]
+                          Run the semantic check or the DataTypeTemplates check
+                          and print every line it logs as "LEVEL | TEXT" (or, with
+                          --format json, a JSON array of objects with level,
+                          section, severity, text and the file line of the element).
+                          Exit 0 when the check passes, 1 when it finds faults, 2
+                          when the file cannot be loaded. -o saves the document
+                          after the template check has removed the unused types.
   --help                  This text.
 
 FILE may name an embedded resource, e.g. :/Xml/init (the new-file template).
@@ -168,6 +183,85 @@ int schema(const QStringList &args)
     return usageError(QStringLiteral("schema takes ELEMENT, --simple TYPE or --unique NAME"));
 }
 
+QString levelText(QtMsgType type)
+{
+    switch (type) {
+    case QtDebugMsg: return QStringLiteral("Debug   ");
+    case QtWarningMsg: return QStringLiteral("Warning ");
+    case QtCriticalMsg: return QStringLiteral("Critical");
+    case QtFatalMsg: return QStringLiteral("Fatal   ");
+    default: return QStringLiteral("Info    ");
+    }
+}
+
+QJsonObject finding(QtMsgType type, const QString &text, const XmlObject *element)
+{
+    QString section;
+    for (const char *tag : {"Schema check", "Semantic check", "DataTypeTemplates check"}) {
+        if (text.contains(QLatin1Char('[') + QLatin1String(tag) + QLatin1Char(']')))
+            section = QLatin1String(tag);
+    }
+    const QString severity = text.contains(QLatin1String("|--Error")) ? QStringLiteral("Error")
+            : text.contains(QLatin1String("|--Warn")) ? QStringLiteral("Warn") : QStringLiteral("none");
+    QJsonObject object{{"level", levelText(type).trimmed()}, {"section", section},
+                       {"severity", severity}, {"text", text}};
+    object.insert(QStringLiteral("line"), element ? QJsonValue(element->lineNumber) : QJsonValue());
+    return object;
+}
+
+int check(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    bool json = false;
+    QString output;
+    const int format = args.indexOf(QStringLiteral("--format"));
+    if (format >= 0 && format + 1 < args.size()) {
+        if (args.at(format + 1) != QLatin1String("json"))
+            return usageError(QStringLiteral("the only format is json"));
+        json = true;
+        args.erase(args.begin() + format, args.begin() + format + 2);
+    }
+    const int outputAt = args.indexOf(QStringLiteral("-o"));
+    if (outputAt >= 0 && outputAt + 1 < args.size()) {
+        output = args.at(outputAt + 1);
+        args.erase(args.begin() + outputAt, args.begin() + outputAt + 2);
+    }
+    if (args.size() != 2 || (args.at(0) != QLatin1String("semantic") && args.at(0) != QLatin1String("templates")))
+        return usageError(QStringLiteral("check takes semantic or templates and a FILE"));
+    const bool semantic = args.at(0) == QLatin1String("semantic");
+    if (semantic && !output.isEmpty())
+        return usageError(QStringLiteral("-o goes with the templates check"));
+
+    XmlSchema::instance()->load();
+    const QList<XmlObject *> roots = XmlReader::load(args.at(1));
+    if (roots.isEmpty())
+        return 2;
+    QJsonArray findings;
+    XmlCheck *checker = XmlCheck::instance();
+    checker->setRecorder([&](QtMsgType type, const QString &text, const XmlObject *element) {
+        if (json)
+            findings.append(finding(type, text, element));
+        else
+            out() << levelText(type) << " | " << text << '\n';
+    });
+    quietLog = true;
+    const bool passed = semantic ? checker->semanticValidate(roots) : checker->checkTemplate(roots);
+    quietLog = false;
+    checker->setRecorder({});
+    if (json)
+        out() << QJsonDocument(findings).toJson(QJsonDocument::Indented);
+    out().flush();
+    bool saved = true;
+    if (!output.isEmpty())
+        saved = XmlReader::save(output, roots);
+    qDeleteAll(checker->removed);
+    checker->removed.clear();
+    qDeleteAll(roots);
+    if (!saved)
+        return 2;
+    return passed ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -192,6 +286,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("roundtrip"), roundtrip},
         {QStringLiteral("stats"), stats},
         {QStringLiteral("schema"), schema},
+        {QStringLiteral("check"), check},
     };
     const auto command = commands.constFind(args.first());
     if (command == commands.constEnd())
