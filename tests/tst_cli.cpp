@@ -1,4 +1,7 @@
 #include <QtTest>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace {
 
@@ -35,6 +38,7 @@ private slots:
     void schemaAnswersForEverySclElement_data();
     void schemaAnswersForEverySclElement();
     void schemaDetails();
+    void checkOutput();
     void usage();
 
 private:
@@ -141,6 +145,51 @@ void TestCli::schemaDetails()
     QCOMPARE(unique.out, QString("selector\t./scl:LN\nfield\t@inst\nfield\t@lnClass\nfield\t@prefix\n"));
     QCOMPARE(run({"schema", "NoSuchElement"}).exitCode, 1);
     QCOMPARE(run({"schema", "--unique", "nope"}).exitCode, 1);
+}
+
+void TestCli::checkOutput()
+{
+    // A copy of a file in which the second IED takes the first one's name.
+    QFile clean(DataDir + "/good/substation.scd");
+    QVERIFY(clean.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(clean.readAll());
+    QCOMPARE(run({"check", "semantic", DataDir + "/good/crlf.scd"}).exitCode, 0);
+    const QString faulty = m_dir.filePath("dup.scd");
+    text.replace("name=\"Q01_BCU\"", "name=\"Q01_PROT\"");
+    QFile out(faulty);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(text.toUtf8());
+    out.close();
+
+    const Result plain = run({"check", "semantic", faulty});
+    QCOMPARE(plain.exitCode, 1);
+    const QStringList warnings = plain.out.split('\n').filter("Warning  | [Semantic check]|--Warn : IED name = Q01_PROT repetition!");
+    QCOMPARE(warnings.size(), 2);
+    QVERIFY(plain.out.startsWith("Debug    | [Semantic check]"));
+
+    const Result json = run({"check", "semantic", faulty, "--format", "json"});
+    QCOMPARE(json.exitCode, 1);
+    const QJsonArray findings = QJsonDocument::fromJson(json.out.toUtf8()).array();
+    QVERIFY(!findings.isEmpty());
+    int reported = 0;
+    for (const QJsonValue &value : findings) {
+        const QJsonObject finding = value.toObject();
+        QCOMPARE(finding.value("section").toString(), QString("Semantic check"));
+        if (!finding.value("text").toString().contains("IED name = Q01_PROT repetition!"))
+            continue;
+        ++reported;
+        QCOMPARE(finding.value("severity").toString(), QString("Warn"));
+        QCOMPARE(finding.value("level").toString(), QString("Warning"));
+        const int line = finding.value("line").toInt();
+        QVERIFY2(text.split('\n').value(line - 1).contains("<IED name=\"Q01_PROT\""), qPrintable(QString::number(line)));
+    }
+    QCOMPARE(reported, 2);
+
+    const QString cleaned = m_dir.filePath("cleaned.scd");
+    const Result templates = run({"check", "templates", clean.fileName(), "-o", cleaned});
+    QCOMPARE(templates.exitCode, 0);
+    QVERIFY(QFileInfo::exists(cleaned));
+    QCOMPARE(run({"check", "semantic", m_dir.filePath("missing.scd")}).exitCode, 2);
 }
 
 void TestCli::usage()
