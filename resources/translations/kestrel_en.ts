@@ -270,6 +270,26 @@
         <source>Please drag and drop the SCL file.</source>
         <translation>Please drag and drop the SCL file.</translation>
     </message>
+    <message>
+        <source>Please wait, Semantic checking ......</source>
+        <translation>Please wait, Semantic checking ......</translation>
+    </message>
+    <message>
+        <source>SCL Semantic check successfully!</source>
+        <translation>SCL Semantic check successfully!</translation>
+    </message>
+    <message>
+        <source>SCL Semantic check failed!</source>
+        <translation>SCL Semantic check failed!</translation>
+    </message>
+    <message>
+        <source>SCL DataTypeTemplates check successfully!</source>
+        <translation>SCL DataTypeTemplates check successfully!</translation>
+    </message>
+    <message>
+        <source>SCL DataTypeTemplates check failed!</source>
+        <translation>SCL DataTypeTemplates check failed!</translation>
+    </message>
 </context>
 <context>
     <name>KestrelClass</name>
@@ -679,6 +699,201 @@ Please input the value bewteen 0 with 255.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>XmlCheck</name>
+    <message>
+        <source>[Semantic check]Check SubNetwork name = %1 type = %2 ......</source>
+        <translation>[Semantic check]Check SubNetwork name = %1 type = %2 ......</translation>
+    </message>
+    <message>
+        <source>[Semantic check]Check IED name = %1 desc = %2 ......</source>
+        <translation>[Semantic check]Check IED name = %1 desc = %2 ......</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Error: %1.</source>
+        <translation>[Semantic check]|--Error: %1.</translation>
+    </message>
+    <message>
+        <source>ConnectedAP iedName = %1 is an invalid IED for reference!</source>
+        <translation>ConnectedAP iedName = %1 is an invalid IED for reference!</translation>
+    </message>
+    <message>
+        <source>ConnectedAP apName = %1 in %2 is an invalid accessPoint for reference!</source>
+        <translation>ConnectedAP apName = %1 in %2 is an invalid accessPoint for reference!</translation>
+    </message>
+    <message>
+        <source>Address IP = %1 repetition! (SubNetwork name = %2, ConnectedAP iedName = %3, apName = %4) and </source>
+        <translation>Address IP = %1 repetition! (SubNetwork name = %2, ConnectedAP iedName = %3, apName = %4) and </translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Error: %1(SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4) the same.</source>
+        <translation>[Semantic check]|--Error: %1(SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4) the same.</translation>
+    </message>
+    <message>
+        <source>Address MAC-Address = %1 repetition! (SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4, GSE cbName = %5, ldInst = %6) and </source>
+        <translation>Address MAC-Address = %1 repetition! (SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4, GSE cbName = %5, ldInst = %6) and </translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Error: %1(SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4, GSE cbName = %5, ldInst = %6) the same.</source>
+        <translation>[Semantic check]|--Error: %1(SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4, GSE cbName = %5, ldInst = %6) the same.</translation>
+    </message>
+    <message>
+        <source>Address APPID = %1 repetition! (SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4, SMV cbName = %5, ldInst = %6) and </source>
+        <translation>Address APPID = %1 repetition! (SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4, SMV cbName = %5, ldInst = %6) and </translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Error: %1(SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4, SMV cbName = %5, ldInst = %6) the same.</source>
+        <translation>[Semantic check]|--Error: %1(SubNetwork name = %2, ConnectedAP iedName = %3 apName = %4, SMV cbName = %5, ldInst = %6) the same.</translation>
+    </message>
+    <message>
+        <source>IED name = %1 repetition! (IED name = %2, desc = %3) and (IED name = %4, desc = %5) the same</source>
+        <translation>IED name = %1 repetition! (IED name = %2, desc = %3) and (IED name = %4, desc = %5) the same</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Warn : %1.</source>
+        <translation>[Semantic check]|--Warn : %1.</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Warn : %1 max no exist or non-numeric.</source>
+        <translation>[Semantic check]|--Warn : %1 max no exist or non-numeric.</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Warn : %1 max Value less than 10.</source>
+        <translation>[Semantic check]|--Warn : %1 max Value less than 10.</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Warn : %1 max Value less than 10 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5, ReportControl name = %6 confRev = %7 rptID = %8).</source>
+        <translation>[Semantic check]|--Warn : %1 max Value less than 10 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5, ReportControl name = %6 confRev = %7 rptID = %8).</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Error: %1 lnClass = %2,lnType = %3 inst = %4 is an invalid %5 for reference! (AccessPoint name = %6, LDevice inst = %7)</source>
+        <translation>[Semantic check]|--Error: %1 lnClass = %2,lnType = %3 inst = %4 is an invalid %5 for reference! (AccessPoint name = %6, LDevice inst = %7)</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Warn : %1 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5 inst = %6, desc = %7) the same.</source>
+        <translation>[Semantic check]|--Warn : %1 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5 inst = %6, desc = %7) the same.</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Error: %1 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5 inst = %6) %7.</source>
+        <translation>[Semantic check]|--Error: %1 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5 inst = %6) %7.</translation>
+    </message>
+    <message>
+        <source>DOI name = %1 invalid reference.</source>
+        <translation>DOI name = %1 invalid reference.</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Error: %1 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5 inst = %6, %7) %8.</source>
+        <translation>[Semantic check]|--Error: %1 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5 inst = %6, %7) %8.</translation>
+    </message>
+    <message>
+        <source>[Semantic check]|--Warn : FCDA %1 repetition! (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5 inst = %6, DataSet = %7).</source>
+        <translation>[Semantic check]|--Warn : FCDA %1 repetition! (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5 inst = %6, DataSet = %7).</translation>
+    </message>
+    <message>
+        <source>DataSet name = %1 repetition! (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5, desc = %6) and </source>
+        <translation>DataSet name = %1 repetition! (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5, desc = %6) and </translation>
+    </message>
+    <message>
+        <source>(AccessPoint name = %1, LDevice inst = %2, LN lnClass = %3 lnType = %4, DataSet name = %5)</source>
+        <translation>(AccessPoint name = %1, LDevice inst = %2, LN lnClass = %3 lnType = %4, DataSet name = %5)</translation>
+    </message>
+    <message>
+        <source>(AccessPoint name = %1, LDevice inst = %2, LN lnClass = %3 lnType = %4)</source>
+        <translation>(AccessPoint name = %1, LDevice inst = %2, LN lnClass = %3 lnType = %4)</translation>
+    </message>
+    <message>
+        <source>ExtRef&apos;s iedName = %1 invalid reference! %2</source>
+        <translation>ExtRef&apos;s iedName = %1 invalid reference! %2</translation>
+    </message>
+    <message>
+        <source>%1&apos;s ldInst = %2 invalid reference! %3</source>
+        <translation>%1&apos;s ldInst = %2 invalid reference! %3</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lnClass = %2,lnInst = %3,prefix = %4 invalid reference! %5</source>
+        <translation>%1&apos;s lnClass = %2,lnInst = %3,prefix = %4 invalid reference! %5</translation>
+    </message>
+    <message>
+        <source>%1 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5, DataSet name = %6)</source>
+        <translation>%1 (AccessPoint name = %2, LDevice inst = %3, LN lnClass = %4 lnType = %5, DataSet name = %6)</translation>
+    </message>
+    <message>
+        <source>%1&apos;s doName = %2 invalid reference!</source>
+        <translation>%1&apos;s doName = %2 invalid reference!</translation>
+    </message>
+    <message>
+        <source>%1&apos;s doName = %2&apos;s SDO = %3 invalid reference!</source>
+        <translation>%1&apos;s doName = %2&apos;s SDO = %3 invalid reference!</translation>
+    </message>
+    <message>
+        <source>%1&apos;s daName = %2 invalid reference!</source>
+        <translation>%1&apos;s daName = %2 invalid reference!</translation>
+    </message>
+    <message>
+        <source>%1&apos;s daName = %2&apos;s DA name = %3 fc = %4 type = %5 invalid reference!</source>
+        <translation>%1&apos;s daName = %2&apos;s DA name = %3 fc = %4 type = %5 invalid reference!</translation>
+    </message>
+    <message>
+        <source>%1&apos;s daName = %2&apos;s BDA = %3 invalid reference!</source>
+        <translation>%1&apos;s daName = %2&apos;s BDA = %3 invalid reference!</translation>
+    </message>
+    <message>
+        <source>SDI name = %1 not found any parent!</source>
+        <translation>SDI name = %1 not found any parent!</translation>
+    </message>
+    <message>
+        <source>DOI name = %1 </source>
+        <translation>DOI name = %1 </translation>
+    </message>
+    <message>
+        <source>%1 name = %2 invalid reference</source>
+        <translation>%1 name = %2 invalid reference</translation>
+    </message>
+    <message>
+        <source>%1 name = %2 </source>
+        <translation>%1 name = %2 </translation>
+    </message>
+    <message>
+        <source>%1 = %2 delete failed.</source>
+        <translation>%1 = %2 delete failed.</translation>
+    </message>
+    <message>
+        <source>Modify record: %1 = %2 deleted successfully.</source>
+        <translation>Modify record: %1 = %2 deleted successfully.</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]Check LNodeType ......</source>
+        <translation>[DataTypeTemplates check]Check LNodeType ......</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]LNodeType id = %1 unused, this LNodeType will be deleted.</source>
+        <translation>[DataTypeTemplates check]LNodeType id = %1 unused, this LNodeType will be deleted.</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]Check DOType ......</source>
+        <translation>[DataTypeTemplates check]Check DOType ......</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]DOType id = %1 unused, this DOType will be deleted.</source>
+        <translation>[DataTypeTemplates check]DOType id = %1 unused, this DOType will be deleted.</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]Check DAType ......</source>
+        <translation>[DataTypeTemplates check]Check DAType ......</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]DAType id = %1 unused, this DAType will be deleted.</source>
+        <translation>[DataTypeTemplates check]DAType id = %1 unused, this DAType will be deleted.</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]Check EnumType ......</source>
+        <translation>[DataTypeTemplates check]Check EnumType ......</translation>
+    </message>
+    <message>
+        <source>[DataTypeTemplates check]EnumType id = %1 unused, this EnumType will be deleted.</source>
+        <translation>[DataTypeTemplates check]EnumType id = %1 unused, this EnumType will be deleted.</translation>
     </message>
 </context>
 <context>
