@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -52,7 +53,8 @@ inline void initGuiTests()
 {
     QStandardPaths::setTestModeEnabled(true);
     QCoreApplication::setOrganizationName(QStringLiteral("Norvane"));
-    QCoreApplication::setApplicationName(QStringLiteral("KestrelTest"));
+    // One settings file per test program: they run side by side.
+    QCoreApplication::setApplicationName(QFileInfo(QCoreApplication::applicationFilePath()).baseName());
     initGuiResources();
     XmlSchema::instance()->load();
     qInstallMessageHandler(recordAndShow);
