@@ -3,6 +3,7 @@
 //
 //   kestrel-bench FILE...
 
+#include "benchtiming.h"
 #include "coreresources.h"
 #include "xmlcheck.h"
 #include "xmlobject.h"
@@ -24,19 +25,9 @@ namespace {
 
 QTextStream out(stdout);
 
-// Best of a few runs, in milliseconds; cleanup runs after each, untimed.
-double timeMs(const std::function<void()> &work, const std::function<void()> &cleanup = {}, int runs = 5)
+double timeMs(const std::function<void()> &work, const std::function<void()> &cleanup = {})
 {
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, timer.nsecsElapsed() / 1e6);
-        if (cleanup)
-            cleanup();
-    }
-    return best;
+    return bestOfMs(5, work, cleanup);
 }
 
 void rawPass(const QString &fileName)

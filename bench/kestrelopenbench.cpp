@@ -3,6 +3,7 @@
 //
 //   kestrel-openbench FILE...
 
+#include "benchtiming.h"
 #include "guiresources.h"
 #include "kestrel.h"
 #include "xmlobject.h"
@@ -21,19 +22,6 @@ void quiet(QtMsgType, const QMessageLogContext &, const QString &)
 {
 }
 
-double bestMs(int runs, const std::function<void()> &work, const std::function<void()> &cleanup)
-{
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        best = qMin(best, timer.nsecsElapsed() / 1e6);
-        cleanup();
-    }
-    return best;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -49,9 +37,9 @@ int main(int argc, char *argv[])
     Kestrel window;
     for (const QString &file : app.arguments().mid(1)) {
         QList<XmlObject *> roots;
-        const double loadMs = bestMs(3, [&] { roots = XmlReader::load(file); }, [&] { qDeleteAll(roots); });
+        const double loadMs = bestOfMs(3, [&] { roots = XmlReader::load(file); }, [&] { qDeleteAll(roots); });
         bool opened = true;
-        const double openMs = bestMs(3, [&] { opened = opened && window.openFile(file); },
+        const double openMs = bestOfMs(3, [&] { opened = opened && window.openFile(file); },
                                      [&] { window.slotClose(); });
         if (!opened) {
             out << file << ": cannot be opened\n";

@@ -1,9 +1,16 @@
 #ifndef TESTTREE_H
 #define TESTTREE_H
 
+#include "progress.h"
+#include "xmlcheck.h"
 #include "xmlobject.h"
+#include "xmlschema.h"
 
+#include <QList>
 #include <QMap>
+
+// What the core tests share: building small trees, owning loaded documents,
+// watching progress.
 
 // A new element with the given attributes, appended to parent when there is one.
 inline XmlObject *makeElement(const QString &name, XmlObject *parent = nullptr,
@@ -19,5 +26,36 @@ inline XmlObject *makeElement(const QString &name, XmlObject *parent = nullptr,
     }
     return element;
 }
+
+// Records what a reader, writer or check reports as progress.
+class ProgressSpy : public Progress
+{
+public:
+    void setRange(int minimum, int maximum) override { this->minimum = minimum; this->maximum = maximum; }
+    void setValue(int value) override { values.append(value); }
+    void cancel() override { cancelled = true; }
+    int minimum = -1;
+    int maximum = -1;
+    QList<int> values;
+    bool cancelled = false;
+};
+
+using Document = QList<XmlObject *>;
+
+// Owns a loaded document and, like closing the file in the editor, leaves
+// no index pointing into it.
+struct DocumentOwner
+{
+    explicit DocumentOwner(Document roots) : roots(std::move(roots)) {}
+    ~DocumentOwner()
+    {
+        qDeleteAll(roots);
+        XmlSchema::instance()->clearDataTemplates();
+        XmlCheck::instance()->clearLogicalNodes();
+    }
+    DocumentOwner(const DocumentOwner &) = delete;
+    DocumentOwner &operator=(const DocumentOwner &) = delete;
+    Document roots;
+};
 
 #endif // TESTTREE_H

@@ -44,33 +44,6 @@ private:
 };
 QStringList LogCapture::s_lines;
 
-class ProgressSpy : public Progress
-{
-public:
-    void setRange(int, int maximum) override { this->maximum = maximum; }
-    void setValue(int value) override { values.append(value); }
-    void cancel() override { cancelled = true; }
-    int maximum = -1;
-    QList<int> values;
-    bool cancelled = false;
-};
-
-using Document = QList<XmlObject *>;
-
-// Owns a loaded document and, like closing the file in the editor, leaves
-// no index pointing into it.
-struct DocumentOwner
-{
-    explicit DocumentOwner(Document roots) : roots(std::move(roots)) {}
-    ~DocumentOwner()
-    {
-        qDeleteAll(roots);
-        XmlSchema::instance()->clearDataTemplates();
-        XmlCheck::instance()->clearLogicalNodes();
-    }
-    Document roots;
-};
-
 // The type elements a template check unlinked; the test frees them.
 struct RemovedTypes
 {

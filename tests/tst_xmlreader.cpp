@@ -35,27 +35,6 @@ private:
 };
 QStringList LogCapture::s_lines;
 
-class ProgressSpy : public Progress
-{
-public:
-    void setRange(int minimum, int maximum) override { this->minimum = minimum; this->maximum = maximum; }
-    void setValue(int value) override { values.append(value); }
-    void cancel() override { cancelled = true; }
-    int minimum = -1;
-    int maximum = -1;
-    QList<int> values;
-    bool cancelled = false;
-};
-
-using Document = QList<XmlObject *>;
-
-struct DocumentOwner
-{
-    explicit DocumentOwner(Document roots) : roots(std::move(roots)) {}
-    ~DocumentOwner() { qDeleteAll(roots); }
-    Document roots;
-};
-
 QString readAll(const QString &fileName)
 {
     QFile file(fileName);
