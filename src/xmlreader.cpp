@@ -37,8 +37,11 @@ private:
     QString nameOf(const QStringRef &namespaceUri, const QStringRef &local, const QStringRef &qualified);
     QString valueOf(const QStringRef &value);
 
+    static constexpr int MaxPooledValue = 64;
+
     QXmlStreamReader &m_xml;
-    StringPool m_pool;
+    StringPool m_names; // element and attribute names: a few hundred, always in cache
+    StringPool m_values;
     XmlObject *m_current = nullptr;
     int m_depth = 0;
 };
@@ -60,13 +63,14 @@ QString TreeBuilder::nameOf(const QStringRef &namespaceUri, const QStringRef &lo
                             const QStringRef &qualified)
 {
     const bool ours = namespaceUri.isEmpty() || namespaceUri == XmlReader::SclNamespace;
-    return m_pool.intern(view(ours ? local : qualified));
+    return m_names.intern(view(ours ? local : qualified));
 }
 
 QString TreeBuilder::valueOf(const QStringRef &value)
 {
-    // Short values repeat (fc, bType, type ids, "true"); long ones rarely do.
-    return value.size() <= 64 ? m_pool.intern(view(value)) : copyOf(value);
+    // Short values repeat (fc, bType, type ids, "true"); long ones rarely do,
+    // and a large table of them would cost a cache miss per lookup.
+    return value.size() <= MaxPooledValue ? m_values.intern(view(value)) : copyOf(value);
 }
 
 void TreeBuilder::startElement()
@@ -91,7 +95,7 @@ void TreeBuilder::startElement()
             const QString key = declaration.prefix().isEmpty()
                     ? QStringLiteral("xmlns")
                     : QLatin1String("xmlns:") + declaration.prefix();
-            entries.append({m_pool.intern(key), valueOf(declaration.namespaceUri())});
+            entries.append({m_names.intern(key), valueOf(declaration.namespaceUri())});
         }
         for (const QXmlStreamAttribute &attribute : attributes) {
             entries.append({nameOf(attribute.namespaceUri(), attribute.name(), attribute.qualifiedName()),
