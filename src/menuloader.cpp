@@ -11,6 +11,9 @@
 #include "xscomplex.h"
 #include "xsattrib.h"
 #include "xselement.h"
+#include "xschoice.h"
+#include "xscontent.h"
+#include "xsextension.h"
 
 #include <QDebug>
 #include <QMdiArea>
@@ -28,6 +31,23 @@ const QStringList &fixedSections()
 QString declaredName(const XsElement *declaration)
 {
     return declaration->name.isEmpty() ? declaration->ref : declaration->name;
+}
+
+// A declaration may repeat when it says so, or when it stands in a choice
+// that does: a DOType holds any number of DA and SDO elements that way.
+bool repeatable(const XsComplex *type, const XsElement *declaration)
+{
+    if (!declaration->maxOccurs.isEmpty())
+        return true;
+    for (const XsComplex *t = type; t && t->content && t->content->extension;
+         t = XmlSchema::instance()->complexType(t->content->extension->base)) {
+        const XsChoice *choice = t->content->extension->choice;
+        if (choice && choice->elements.contains(const_cast<XsElement *>(declaration)) && !choice->maxOccurs.isEmpty())
+            return true;
+        if (t == XmlSchema::instance()->complexType(t->content->extension->base))
+            break;
+    }
+    return false;
 }
 
 // The siblings that count for moving: IEDs move among IEDs only.
@@ -166,7 +186,7 @@ bool MenuLoader::canInsert(XmlTreeItem *item, const QString &childName) const
         return true;
     for (const XsElement *declaration : type->allElements()) {
         // No maxOccurs written means at most one.
-        if (declaredName(declaration) == childName && declaration->maxOccurs.isEmpty())
+        if (declaredName(declaration) == childName && !repeatable(type, declaration))
             return !element->findChild(childName);
     }
     return true;

@@ -135,6 +135,14 @@ void TestMenuLoader::enabledStates()
     QVERIFY(entries(ieds.first(), true).contains("Down"));
     QVERIFY(!entries(ieds.last(), true).contains("Down")); // nor DataTypeTemplates after it
     QVERIFY(entries(ieds.last(), true).contains("Up"));
+
+    // A DOType takes any number of DA and SDO children (an unbounded choice), a DOI any number of DAI.
+    XmlObject *doType = root()->findChild("DataTypeTemplates")->findChild("DOType");
+    QVERIFY(doType->findChild("DA"));
+    QVERIFY(entries(doType, true).contains("Insert DA"));
+    QVERIFY(entries(doType, true).contains("Insert SDO"));
+    XmlObject *doi = root()->findDescendant("DOI");
+    QVERIFY(entries(doi, true).contains("Insert DAI"));
 }
 
 void TestMenuLoader::copyPasteIedNames()
