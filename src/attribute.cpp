@@ -11,8 +11,6 @@
 #include <QDebug>
 #include <QEvent>
 #include <QHeaderView>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 const QColor attribute::RequiredColor(255, 253, 176);
 
@@ -142,13 +140,5 @@ void attribute::closeObjectWindows()
         return;
     if (object->name != QLatin1String("SubNetwork") && object->name != QLatin1String("IED"))
         return;
-    const QString title = QStringLiteral("%1 - %2").arg(object->name, object->attribute(QStringLiteral("name")));
-    QMdiArea *area = mainWindow->mdiArea();
-    for (int i = 0; i < area->subWindowList().size(); ++i) {
-        QMdiSubWindow *window = area->subWindowList().at(i);
-        if (window->windowTitle() == title) {
-            area->removeSubWindow(window);
-            window->deleteLater();
-        }
-    }
+    mainWindow->closeViews(QStringLiteral("%1 - %2").arg(object->name, object->attribute(QStringLiteral("name"))));
 }

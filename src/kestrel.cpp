@@ -153,6 +153,16 @@ QMdiArea *Kestrel::mdiArea() const
     return ui->mdiArea;
 }
 
+void Kestrel::closeViews(const QString &title)
+{
+    for (QMdiSubWindow *window : ui->mdiArea->subWindowList()) {
+        if (window->windowTitle() == title) {
+            ui->mdiArea->removeSubWindow(window);
+            window->deleteLater();
+        }
+    }
+}
+
 void Kestrel::detachElement(XmlObject *element)
 {
     if (element->parent)
@@ -283,16 +293,7 @@ bool Kestrel::fileResolver(const QString &path)
     }
     qDeleteAll(m_roots);
     m_roots = roots;
-    for (XmlObject *root : qAsConst(m_roots)) {
-        if (root->name != QLatin1String("SCL"))
-            continue;
-        if (XmlObject *templates = root->findChild(QStringLiteral("DataTypeTemplates")))
-            XmlSchema::instance()->setDataTemplates(templates);
-        for (XmlObject *child : qAsConst(root->children)) {
-            if (child->name == QLatin1String("IED"))
-                XmlCheck::instance()->indexLogicalNodes(child);
-        }
-    }
+    XmlCheck::instance()->indexDocument(m_roots);
     buildTrees();
     linkTypes(m_roots);
     m_progress->hide();
@@ -301,20 +302,26 @@ bool Kestrel::fileResolver(const QString &path)
 
 void Kestrel::buildTrees()
 {
-    QStringList names, ids;
+    QStringList names;
     XmlTreeBuilder::buildSclTree(ui->xmlTreeWidget, m_roots, &names);
+    setCompleter(ui->xmlTreeComboBox, m_iedCompleter, names);
+    // Open on the document's sections.
+    if (QTreeWidgetItem *top = ui->xmlTreeWidget->topLevelItem(0))
+        top->setExpanded(true);
+    buildTemplateTree();
+}
+
+void Kestrel::buildTemplateTree()
+{
+    QStringList ids;
     XmlTreeBuilder::buildTemplateTree(ui->dataTemplateTreeWidget, m_roots, &ids);
-    // Open on the document's sections, and on the list of types.
-    for (QTreeWidget *tree : {ui->xmlTreeWidget, ui->dataTemplateTreeWidget}) {
-        if (QTreeWidgetItem *top = tree->topLevelItem(0))
-            top->setExpanded(true);
-    }
+    setCompleter(ui->dataTemplateComboBox, m_typesCompleter, ids);
+    // Open on the list of types.
     if (QTreeWidgetItem *top = ui->dataTemplateTreeWidget->topLevelItem(0)) {
+        top->setExpanded(true);
         for (int i = 0; i < top->childCount(); ++i)
             top->child(i)->setExpanded(true);
     }
-    setCompleter(ui->xmlTreeComboBox, m_iedCompleter, names);
-    setCompleter(ui->dataTemplateComboBox, m_typesCompleter, ids);
 }
 
 void Kestrel::setCompleter(QComboBox *box, std::unique_ptr<QCompleter> &completer, const QStringList &words)
@@ -548,10 +555,7 @@ void Kestrel::slotCheckTemplate()
     // The deleted types may still have items in the types tree: they stay until the file is closed.
     m_removed += check->removed;
     check->removed.clear();
-    ui->dataTemplateTreeWidget->clear();
-    QStringList ids;
-    XmlTreeBuilder::buildTemplateTree(ui->dataTemplateTreeWidget, m_roots, &ids);
-    setCompleter(ui->dataTemplateComboBox, m_typesCompleter, ids);
+    buildTemplateTree();
 }
 
 namespace {

@@ -51,6 +51,8 @@ public:
     void setUserPrompt(UserPrompt *prompt);
     UserPrompt *userPrompt() const { return m_prompt.get(); }
     QMdiArea *mdiArea() const;
+    // Takes every table view of that title out of the central area.
+    void closeViews(const QString &title);
     // Takes a cut or deleted element out of the document. It stays allocated
     // (its parent link intact, for the views to find) until the file is closed.
     void detachElement(XmlObject *element);
@@ -104,6 +106,7 @@ private:
     // Asks about unsaved changes; false when the user's save failed and the document must stay.
     bool closeDocument();
     void buildTrees();
+    void buildTemplateTree();
     void setCompleter(QComboBox *box, std::unique_ptr<QCompleter> &completer, const QStringList &words);
     void showBackground(bool show);
     void updateTitle();

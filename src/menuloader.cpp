@@ -7,6 +7,7 @@
 #include "userprompt.h"
 #include "xmlobject.h"
 #include "xmlschema.h"
+#include "xmltreebuilder.h"
 #include "xmltreeitem.h"
 #include "xscomplex.h"
 #include "xsattrib.h"
@@ -16,8 +17,6 @@
 #include "xsextension.h"
 
 #include <QDebug>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 
 namespace {
@@ -341,29 +340,10 @@ void MenuLoader::move(int offset)
     const int from = parent->children.indexOf(element);
     parent->children.move(from, from + offset);
     refreshViews(element);
-    rebuildChildItems(parent);
+    if (parent->treeItem)
+        XmlTreeBuilder::rebuildChildren(parent->treeItem, parent);
     qDebug().noquote() << (offset < 0 ? tr("Modify record: %1 move up.") : tr("Modify record: %1 move down."))
                           .arg(element->name);
-}
-
-void MenuLoader::rebuildChildItems(XmlObject *parentElement)
-{
-    QTreeWidgetItem *parentItem = parentElement->treeItem;
-    if (!parentItem)
-        return;
-    qDeleteAll(parentItem->takeChildren());
-    const std::function<void(QTreeWidgetItem *, XmlObject *)> build = [&](QTreeWidgetItem *under, XmlObject *element) {
-        for (XmlObject *child : element->children) {
-            if (child->name == QLatin1String("DataTypeTemplates"))
-                continue;
-            auto *item = new XmlTreeItem(under, child);
-            child->treeItem = item;
-            // An IED's items are built when it is next opened.
-            if (child->name != QLatin1String("IED"))
-                build(item, child);
-        }
-    };
-    build(parentItem, parentElement);
 }
 
 void MenuLoader::onInsertNode(const QString &name)
@@ -427,26 +407,8 @@ void MenuLoader::onInsertNode(const QString &name)
 
 void MenuLoader::buildTreeItems(XmlObject *parentElement, XmlObject *element)
 {
-    if (!parentElement || !element || !parentElement->treeItem)
-        return;
-    const std::function<void(QTreeWidgetItem *, XmlObject *)> build = [&](QTreeWidgetItem *under, XmlObject *e) {
-        auto *item = new XmlTreeItem(under, e);
-        e->treeItem = item;
-        for (XmlObject *child : e->children)
-            build(item, child);
-    };
-    build(parentElement->treeItem, element);
-}
-
-void MenuLoader::closeViews(const QString &title)
-{
-    QMdiArea *area = mainWindow->mdiArea();
-    for (QMdiSubWindow *window : area->subWindowList()) {
-        if (window->windowTitle() == title) {
-            area->removeSubWindow(window);
-            window->deleteLater();
-        }
-    }
+    if (parentElement && element && parentElement->treeItem)
+        XmlTreeBuilder::addSubtree(parentElement->treeItem, element);
 }
 
 void MenuLoader::refreshViews(XmlObject *element)
@@ -462,10 +424,10 @@ void MenuLoader::refreshViews(XmlObject *element)
             title = titleOf(ancestor);
         else
             continue;
-        closeViews(title);
+        mainWindow->closeViews(title);
         if (ancestor != element && ancestor->treeItem)
             mainWindow->slotXmlItemClicked(ancestor->treeItem);
     }
     for (const XmlObject *child : element->children)
-        closeViews(titleOf(child));
+        mainWindow->closeViews(titleOf(child));
 }

@@ -57,8 +57,6 @@ private:
     XmlObject *currentElement() const;
     bool preparePaste(XmlTreeItem *item, XmlObject *pasted) const;
     void move(int offset);
-    void rebuildChildItems(XmlObject *parentElement);
-    void closeViews(const QString &title);
 
     XmlTreeItem *currentItem = nullptr;
     quint64 currentSerial = 0;

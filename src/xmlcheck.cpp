@@ -122,24 +122,20 @@ struct XmlCheck::Run
 XmlCheck::Run::Run(XmlCheck &check, const QList<XmlObject *> &roots, Progress *progress)
     : check(check), schema(XmlSchema::instance()), meter(progress, XmlReader::countElements(roots))
 {
-    // The type indexes are rebuilt from the document as it is now: edits and imports count.
-    schema->clearDataTemplates();
-    for (XmlObject *root : roots) {
-        if (XmlObject *templates = root->findChild(QStringLiteral("DataTypeTemplates"))) {
-            schema->setDataTemplates(templates);
-            for (XmlObject *type : qAsConst(templates->children)) {
-                const QString id = attr(type, "id");
-                if (type->name == QLatin1String("LNodeType")) {
-                    const QString key = XmlSchema::lnodeTypeKey(type);
-                    if (!lnodeTypeByKey.contains(key))
-                        lnodeTypeByKey.insert(key, type);
-                } else if (type->name == QLatin1String("DOType") && !doTypeById.contains(id)) {
-                    doTypeById.insert(id, type);
-                } else if (type->name == QLatin1String("DAType") && !daTypeById.contains(id)) {
-                    daTypeById.insert(id, type);
-                }
-            }
-        }
+    // The indexes are rebuilt from the document as it is now: edits and imports count.
+    check.indexDocument(roots);
+    // Types by id, the first in document order, as a search finds them.
+    for (XmlObject *type : qAsConst(schema->lnodeTypes)) {
+        if (!lnodeTypeByKey.contains(XmlSchema::lnodeTypeKey(type)))
+            lnodeTypeByKey.insert(XmlSchema::lnodeTypeKey(type), type);
+    }
+    for (XmlObject *type : qAsConst(schema->doTypes)) {
+        if (!doTypeById.contains(attr(type, "id")))
+            doTypeById.insert(attr(type, "id"), type);
+    }
+    for (XmlObject *type : qAsConst(schema->daTypes)) {
+        if (!daTypeById.contains(attr(type, "id")))
+            daTypeById.insert(attr(type, "id"), type);
     }
 
     // IEDs by name, the first in document order, as a search from the root finds them.
@@ -610,6 +606,23 @@ void XmlCheck::indexLogicalNodes(XmlObject *element)
         indexLogicalNodes(child);
 }
 
+void XmlCheck::indexDocument(const QList<XmlObject *> &roots)
+{
+    XmlSchema *schema = XmlSchema::instance();
+    schema->clearDataTemplates();
+    clearLogicalNodes();
+    for (XmlObject *root : roots) {
+        if (root->name != QLatin1String("SCL"))
+            continue;
+        if (XmlObject *templates = root->findChild(QStringLiteral("DataTypeTemplates")))
+            schema->setDataTemplates(templates);
+        for (XmlObject *child : qAsConst(root->children)) {
+            if (child->name == QLatin1String("IED"))
+                indexLogicalNodes(child);
+        }
+    }
+}
+
 void XmlCheck::clearLogicalNodes()
 {
     lnIndex.clear();
@@ -662,17 +675,8 @@ bool XmlCheck::checkTemplate(const QList<XmlObject *> &roots)
     templateResult = true;
     document = roots;
     // The users and the types are taken from the document as it is now.
+    indexDocument(roots);
     XmlSchema *schema = XmlSchema::instance();
-    schema->clearDataTemplates();
-    lnIndex.clear();
-    for (XmlObject *root : roots) {
-        if (XmlObject *templates = root->findChild(QStringLiteral("DataTypeTemplates")))
-            schema->setDataTemplates(templates);
-        for (XmlObject *child : qAsConst(root->children)) {
-            if (child->name == QLatin1String("IED"))
-                indexLogicalNodes(child);
-        }
-    }
     const auto unused = [&](XmlObject *type, const QString &line, void (XmlSchema::*forget)(XmlObject *)) {
         report(QtWarningMsg, line.arg(attr(type, "id")), type);
         templateResult = false;

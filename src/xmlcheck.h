@@ -33,6 +33,9 @@ public:
     // Deletes unused types from the document; true when none was unused.
     bool checkTemplate(const QList<XmlObject *> &roots);
 
+    // The type indexes of the schema services and the logical-node index,
+    // built from the document as it is: after a load and at the start of each run.
+    void indexDocument(const QList<XmlObject *> &roots);
     // Logical nodes by lnType + "/" + lnClass, as the template check counts them as users.
     void indexLogicalNodes(XmlObject *element);
     void clearLogicalNodes();

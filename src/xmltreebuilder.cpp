@@ -95,6 +95,18 @@ void XmlTreeBuilder::buildSubtree(QTreeWidgetItem *item)
     addAll(item, treeItem->element()->children, Items::Linked);
 }
 
+void XmlTreeBuilder::addSubtree(QTreeWidgetItem *parent, XmlObject *element)
+{
+    addAll(parent, {element}, Items::Linked);
+}
+
+void XmlTreeBuilder::rebuildChildren(QTreeWidgetItem *item, XmlObject *element)
+{
+    qDeleteAll(item->takeChildren());
+    QStringList names;
+    addSclItems(item->treeWidget(), item, element->children, &names);
+}
+
 const XmlObject *XmlTreeBuilder::fcdaInstance(const XmlObject *fcda)
 {
     const auto attr = [fcda](const char *name) { return fcda->attribute(QLatin1String(name)); };

@@ -19,6 +19,10 @@ public:
     static void buildTemplateTree(QTreeWidget *tree, const QList<XmlObject *> &roots, QStringList *ids);
     // The items of an IED's whole subtree, built when the IED item is first opened.
     static void buildSubtree(QTreeWidgetItem *item);
+    // Items for element and all of its descendants, under parent.
+    static void addSubtree(QTreeWidgetItem *parent, XmlObject *element);
+    // Replaces the child items of an SCL tree item after its element's children changed.
+    static void rebuildChildren(QTreeWidgetItem *item, XmlObject *element);
     // The data instance an FCDA names, with its subtree; false when it names none.
     static bool fillInstanceTree(QTreeWidget *tree, const XmlObject *fcda);
     // The element an FCDA refers to, or null.

@@ -18,8 +18,6 @@ public:
     // an item pointer can tell whether that item still exists.
     quint64 serial() const { return m_serial; }
     static bool isAlive(const XmlTreeItem *item, quint64 serial);
-    // Forgets the element, for when the document goes before the tree does.
-    void detach() { m_element = nullptr; }
 
     static QString iconFor(const QString &elementName);
     static QString textFor(const XmlObject *element);

@@ -70,4 +70,22 @@ inline QString copyFixture(const QTemporaryDir &dir, const QString &fixture, con
     return path;
 }
 
+// A new main window with scripted answers, on file when one is given; the log starts empty.
+inline ScriptedPrompt *openWindow(const QString &file = QString())
+{
+    window = new Kestrel;
+    auto *prompt = new ScriptedPrompt;
+    window->setUserPrompt(prompt);
+    if (!file.isEmpty())
+        window->openFile(file);
+    logged.clear();
+    return prompt;
+}
+
+inline void closeWindow()
+{
+    delete window; // takes the menu loader and its clipboard with it
+    window = nullptr;
+}
+
 #endif // GUITESTSUPPORT_H

@@ -50,17 +50,13 @@ void TestAttributePanel::initTestCase()
 void TestAttributePanel::init()
 {
     m_file = copyFixture(m_dir, "substation.scd", "s.scd");
-    window = new Kestrel;
-    m_prompt = new ScriptedPrompt;
-    window->setUserPrompt(m_prompt);
-    QVERIFY(window->openFile(m_file));
-    logged.clear();
+    m_prompt = openWindow(m_file);
+    QVERIFY(!window->document().isEmpty());
 }
 
 void TestAttributePanel::cleanup()
 {
-    delete window;
-    window = nullptr;
+    closeWindow();
 }
 
 QStringList TestAttributePanel::rows() const

@@ -71,16 +71,12 @@ void TestKestrel::init()
 {
     QSettings().clear();
     m_dir = std::make_unique<QTemporaryDir>();
-    window = new Kestrel;
-    m_prompt = new ScriptedPrompt;
-    window->setUserPrompt(m_prompt);
-    logged.clear();
+    m_prompt = openWindow();
 }
 
 void TestKestrel::cleanup()
 {
-    delete window;
-    window = nullptr;
+    closeWindow();
 }
 
 QString TestKestrel::copyOf(const QString &fixture, const QString &name)

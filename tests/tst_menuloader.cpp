@@ -55,17 +55,13 @@ void TestMenuLoader::initTestCase()
 void TestMenuLoader::init()
 {
     m_file = copyFixture(m_dir, "substation.scd", "s.scd");
-    window = new Kestrel;
-    m_prompt = new ScriptedPrompt;
-    window->setUserPrompt(m_prompt);
-    QVERIFY(window->openFile(m_file));
-    logged.clear();
+    m_prompt = openWindow(m_file);
+    QVERIFY(!window->document().isEmpty());
 }
 
 void TestMenuLoader::cleanup()
 {
-    delete window; // takes the loader and its clipboard with it
-    window = nullptr;
+    closeWindow();
 }
 
 XmlTreeItem *TestMenuLoader::itemOf(XmlObject *element)
