@@ -1,6 +1,7 @@
 #include "attribute.h"
 
 #include "kestrel.h"
+#include "modifyrecord.h"
 #include "userprompt.h"
 #include "xmlobject.h"
 #include "xmlschema.h"
@@ -8,7 +9,6 @@
 #include "xsattrib.h"
 #include "xscomplex.h"
 
-#include <QDebug>
 #include <QEvent>
 #include <QHeaderView>
 
@@ -119,17 +119,14 @@ void attribute::slotItemChanged(QTableWidgetItem *item)
 
     closeObjectWindows();
     XmlObject *element = object;
-    if (key == QLatin1String("value"))
-        element->value = newValue;
-    element->attributes.insert(key, newValue);
+    ModifyRecord::write(element, key, newValue);
     if (element->treeItem)
         element->treeItem->setText(0, element->label());
     const QString previous = oldText;
     // Shows the element again: the rows are rebuilt and item is gone after this.
     if (element->treeItem)
         mainWindow->slotXmlItemClicked(element->treeItem);
-    qDebug().noquote() << QStringLiteral("Modify record: name = %1->%2, Val from [%3] to [%4].")
-                          .arg(element->name, key, previous, newValue);
+    ModifyRecord::attributeChanged(element, key, previous, newValue);
     oldText = newValue;
     resizeColumnToContents(0); // the value column stretches
 }

@@ -4,6 +4,7 @@
 #include "dialogprogress.h"
 #include "dlgsetting.h"
 #include "menuloader.h"
+#include "sclied.h"
 #include "userprompt.h"
 #include "xmlcheck.h"
 #include "xmlobject.h"
@@ -155,11 +156,9 @@ QMdiArea *Kestrel::mdiArea() const
 
 void Kestrel::closeViews(const QString &title)
 {
-    for (QMdiSubWindow *window : ui->mdiArea->subWindowList()) {
-        if (window->windowTitle() == title) {
-            ui->mdiArea->removeSubWindow(window);
-            window->deleteLater();
-        }
+    while (QMdiSubWindow *window = findView(title)) {
+        ui->mdiArea->removeSubWindow(window);
+        window->deleteLater();
     }
 }
 
@@ -578,11 +577,66 @@ void Kestrel::slotXmlItemClicked(QTreeWidgetItem *item)
     auto *treeItem = static_cast<XmlTreeItem *>(item);
     if (!treeItem || !treeItem->element())
         return;
-    ui->attributeTableWidget->showObject(treeItem->element(), this);
-    if (treeItem->element()->name == QLatin1String("IED") && item->childCount() == 0) {
+    XmlObject *element = treeItem->element();
+    ui->attributeTableWidget->showObject(element, this);
+    static const QStringList insideIed = {"LDevice", "LN0", "LN", "DataSet", "Inputs", "ReportControl", "GSEControl",
+                                          "SampledValueControl", "LogControl", "FCDA", "ExtRef"};
+    if (element->name == QLatin1String("IED")) {
+        showIedView(element, item, nullptr);
+    } else if (insideIed.contains(element->name)) {
+        XmlObject *ied = element->parent;
+        while (ied && ied->name != QLatin1String("IED"))
+            ied = ied->parent;
+        if (ied)
+            showIedView(ied, ied->treeItem, element);
+    }
+}
+
+void Kestrel::showIedView(XmlObject *ied, QTreeWidgetItem *item, XmlObject *selected)
+{
+    const QString title = QStringLiteral("IED - %1").arg(ied->attribute(QStringLiteral("name")));
+    if (item && item->childCount() == 0 && !findView(title)) {
         XmlTreeBuilder::buildSubtree(item);
         item->setExpanded(true);
     }
+    auto *view = qobject_cast<sclIed *>(showView(title, QStringLiteral(":/Kestrel/ied"), [&] {
+        auto *iedView = new sclIed(this);
+        iedView->setIed(ied);
+        iedView->fillTable();
+        return iedView;
+    }));
+    if (view && selected)
+        view->select(selected);
+}
+
+QMdiSubWindow *Kestrel::findView(const QString &title) const
+{
+    for (QMdiSubWindow *window : ui->mdiArea->subWindowList()) {
+        if (window->windowTitle() == title)
+            return window;
+    }
+    return nullptr;
+}
+
+QWidget *Kestrel::showView(const QString &title, const QString &icon, const std::function<QWidget *()> &make)
+{
+    showBackground(false);
+    if (QMdiSubWindow *window = findView(title)) {
+        ui->mdiArea->setActiveSubWindow(window);
+        return window->widget();
+    }
+    QWidget *view = make();
+    QMdiSubWindow *window = ui->mdiArea->addSubWindow(view);
+    window->setWindowTitle(title);
+    window->setWindowIcon(QIcon(icon));
+    window->showMaximized();
+    return view;
+}
+
+void Kestrel::showInstance(const XmlObject *fcda)
+{
+    if (fcda)
+        XmlTreeBuilder::fillInstanceTree(ui->instanceTreeWidget, fcda);
 }
 
 void Kestrel::slotXmlItemExpanded(QTreeWidgetItem *item)

@@ -4,12 +4,14 @@
 #include <QMainWindow>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class QAction;
 class QComboBox;
 class QCompleter;
 class QMdiArea;
+class QMdiSubWindow;
 class QProgressDialog;
 class QTabBar;
 class QTranslator;
@@ -56,6 +58,8 @@ public:
     // Takes a cut or deleted element out of the document. It stays allocated
     // (its parent link intact, for the views to find) until the file is closed.
     void detachElement(XmlObject *element);
+    // The sub-window of that title, or null.
+    QMdiSubWindow *findView(const QString &title) const;
 
 public slots:
     void slotNew();
@@ -88,6 +92,8 @@ public slots:
     void slotCurrentChanged(int index);
     void slotOpenRecentFile();
     void slotInstanceItemClicked(QTreeWidgetItem *item);
+    // Shows the data instance an FCDA refers to in the instance tree.
+    void showInstance(const XmlObject *fcda);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -109,6 +115,9 @@ private:
     void buildTemplateTree();
     void setCompleter(QComboBox *box, std::unique_ptr<QCompleter> &completer, const QStringList &words);
     void showBackground(bool show);
+    // Activates the view of that title, or opens the one make() builds.
+    QWidget *showView(const QString &title, const QString &icon, const std::function<QWidget *()> &make);
+    void showIedView(XmlObject *ied, QTreeWidgetItem *item, XmlObject *selected);
     void updateTitle();
     bool isSclFile(const QString &path) const;
 

@@ -1,8 +1,6 @@
 #include "objectcombobox.h"
 
-#include "xmlobject.h"
-
-#include <QDebug>
+#include "modifyrecord.h"
 
 objectComboBox::objectComboBox(XmlObject *object, const QString &key)
     : object(object),
@@ -12,7 +10,6 @@ objectComboBox::objectComboBox(XmlObject *object, const QString &key)
 
 void objectComboBox::slotCurrentTextChanged(const QString &text)
 {
-    object->attributes.insert(key, text);
-    qDebug().noquote() << QStringLiteral("Modify record: name = %1->%2, Val change to [%3].")
-                          .arg(object->name, key, text);
+    ModifyRecord::write(object, key, text);
+    ModifyRecord::attributeSet(object, key, text);
 }

@@ -2,6 +2,7 @@
 #include "guitestsupport.h"
 #include "guiresources.h"
 #include "kestrel.h"
+#include "sclied.h"
 #include "userprompt.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
@@ -26,7 +27,7 @@ private slots:
     void rowsFollowTheSchema();
     void textElementsShowTheirValue();
     void editRules();
-    void renamingAnIedClosesItsView();
+    void renamingAnIedReopensItsView();
     void savedFileHoldsExactlyTheChange();
 
 private:
@@ -142,13 +143,15 @@ void TestAttributePanel::editRules()
     QCOMPARE(logged.last(), QString("Modify record: name = IED->desc, Val from [Bay controller, new] to []."));
 }
 
-void TestAttributePanel::renamingAnIedClosesItsView()
+void TestAttributePanel::renamingAnIedReopensItsView()
 {
     XmlObject *ied = firstIed();
     const QString oldName = ied->attribute("name");
     QMdiArea *area = window->mdiArea();
-    auto *view = area->addSubWindow(new QWidget);
-    view->setWindowTitle("IED - " + oldName);
+    window->slotXmlItemClicked(ied->treeItem);
+    QMdiSubWindow *oldView = window->findView("IED - " + oldName);
+    QVERIFY(oldView && qobject_cast<sclIed *>(oldView->widget()));
+    QPointer<QMdiSubWindow> closed(oldView);
     auto *other = area->addSubWindow(new QWidget);
     other->setWindowTitle("Communication");
     show(ied);
@@ -157,7 +160,12 @@ void TestAttributePanel::renamingAnIedClosesItsView()
     QStringList titles;
     for (QMdiSubWindow *w : area->subWindowList())
         titles.append(w->windowTitle());
-    QCOMPARE(titles, QStringList{"Communication"});
+    QCOMPARE(titles, (QStringList{"Communication", "IED - IED2"}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(closed.isNull());
+    auto *reopened = qobject_cast<sclIed *>(window->findView("IED - IED2")->widget());
+    QVERIFY(reopened);
+    QCOMPARE(reopened->ied, ied);
     QVERIFY(ied->treeItem->text(0).startsWith("IED2 - "));
     QCOMPARE(logged.last(), QString("Modify record: name = IED->name, Val from [%1] to [IED2].").arg(oldName));
 }

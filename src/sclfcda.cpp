@@ -1,0 +1,113 @@
+#include "sclfcda.h"
+
+#include "objecttablewidgetitem.h"
+#include "xmlobject.h"
+#include "xmltreebuilder.h"
+#include "xmltreeitem.h"
+
+const QString sclFcda::DescriptionColumn = QStringLiteral("dU-Val");
+
+namespace {
+
+const XmlObject *enclosingIed(const XmlObject *element)
+{
+    while (element && element->name != QLatin1String("IED"))
+        element = element->parent;
+    return element;
+}
+
+XmlObject *firstChild(const XmlObject *element, const QString &name)
+{
+    return element ? element->findChild(name) : nullptr;
+}
+
+} // namespace
+
+sclFcda::sclFcda(QWidget *parent)
+    : sclTableView(QStringLiteral("FCDA"),
+                   QT_TRANSLATE_NOOP("sclTableView", "Modify record: FCDA ldInst = %1 lnClass = %2 lnInst = %3 fc = %4 "
+                                                     "doName = %5 daName = %6"),
+                   parent)
+{
+}
+
+XmlObject *sclFcda::dataObject(const XmlObject *fcda)
+{
+    const auto attr = [fcda](const char *name) { return fcda->attribute(QLatin1String(name)); };
+    const XmlObject *ied = enclosingIed(fcda);
+    const XmlObject *device = ied ? ied->findDescendant(QStringLiteral("LDevice"), QStringLiteral("inst"), attr("ldInst"))
+                                  : nullptr;
+    if (!device)
+        return nullptr;
+    const QStringList keys = {QStringLiteral("lnClass"), QStringLiteral("inst"), QStringLiteral("prefix")};
+    const QStringList values = {attr("lnClass"), attr("lnInst"), attr("prefix")};
+    const XmlObject *node = device->findDescendant(QStringLiteral("LN0"), keys, values);
+    if (!node)
+        node = device->findDescendant(QStringLiteral("LN"), keys, values);
+    if (!node)
+        return nullptr;
+    // A structured name reaches one SDI deep; further parts are not followed.
+    const QStringList path = attr("doName").split(QLatin1Char('.'));
+    XmlObject *object = node->findChild(QStringLiteral("DOI"), QStringLiteral("name"), path.first());
+    if (object && path.size() > 1)
+        object = object->findChild(QStringLiteral("SDI"), QStringLiteral("name"), path.at(1));
+    return object;
+}
+
+void sclFcda::fillRow(XmlObject *element, int n)
+{
+    for (auto it = element->attributes.begin(); it != element->attributes.end(); ++it) {
+        if (it.key() != QLatin1String("desc"))
+            addCell(n - 1, it.key(), element, it.value(), isRequired(element, it.key()));
+    }
+    const XmlObject *object = dataObject(element);
+    XmlObject *description = object ? object->findChild(QStringLiteral("DAI"), QStringLiteral("name"),
+                                                        QStringLiteral("dU"))
+                                    : nullptr;
+    if (description) {
+        const XmlObject *val = firstChild(description, QStringLiteral("Val"));
+        addCell(n - 1, DescriptionColumn, description, val ? val->value : QString(),
+                isRequired(description, DescriptionColumn));
+    }
+}
+
+void sclFcda::writeValue(XmlObject *element, const QString &attribute, const QString &value)
+{
+    if (attribute != DescriptionColumn) {
+        sclTableView::writeValue(element, attribute, value);
+        return;
+    }
+    QList<XmlObject *> vals;
+    for (XmlObject *child : element->children) {
+        if (child->name == QLatin1String("Val"))
+            vals.append(child);
+    }
+    if (vals.isEmpty()) {
+        // A description without a value yet: the typed text must land somewhere.
+        auto *val = new XmlObject;
+        val->name = QStringLiteral("Val");
+        val->parent = element;
+        element->children.append(val);
+        if (element->treeItem)
+            XmlTreeBuilder::addSubtree(element->treeItem, val);
+        vals.append(val);
+    }
+    for (XmlObject *val : vals) {
+        sclTableView::writeValue(val, QStringLiteral("value"), value);
+        if (val->treeItem)
+            val->treeItem->setText(0, XmlTreeItem::textFor(val));
+    }
+}
+
+void sclFcda::slotItemClicked(QTableWidgetItem *item)
+{
+    sclTableView::slotItemClicked(item);
+    // The dU-Val cell carries the description, the others the member itself.
+    for (int column = 0; item && column < columnCount(); ++column) {
+        const auto *cell = dynamic_cast<objectTableWidgetItem *>(this->item(item->row(), column));
+        if (cell && cell->object && cell->object->name == QLatin1String("FCDA")) {
+            emit fcdaSelected(cell->object);
+            return;
+        }
+    }
+}

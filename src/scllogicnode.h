@@ -1,0 +1,21 @@
+#ifndef SCLLOGICNODE_H
+#define SCLLOGICNODE_H
+
+#include "scltableview.h"
+
+// The logical nodes (LN0 and LN) of a logical device. LN0 rows share the
+// prefix column of LN rows; an LN0's inst is optional.
+class sclLogicNode : public sclTableView
+{
+    Q_OBJECT
+
+public:
+    explicit sclLogicNode(QWidget *parent = nullptr);
+
+protected:
+    QList<XmlObject *> rowElements() const override;
+    void fillRow(XmlObject *element, int n) override;
+    bool isRequired(const XmlObject *element, const QString &attribute) const override;
+};
+
+#endif // SCLLOGICNODE_H

@@ -1,0 +1,171 @@
+#include "sclreportcontrol.h"
+
+#include "kestrel.h"
+#include "modifyrecord.h"
+#include "sclrptenabled.h"
+#include "xmlobject.h"
+#include "xmltreebuilder.h"
+
+#include <QCheckBox>
+#include <QDebug>
+#include <QLineEdit>
+#include <QSpinBox>
+
+sclReportControl::sclReportControl(QWidget *parent)
+    : sclControlTable(QStringLiteral("ReportControl"),
+                      QT_TRANSLATE_NOOP("sclTableView", "Modify record: ReportControl name = %1 datSet = %2 rptID = %3"),
+                      parent)
+{
+    flagAttributes = QStringList{QStringLiteral("buffered")};
+    optionElements = QStringList{QStringLiteral("TrgOps"), QStringLiteral("OptFields")};
+    connect(this, &sclTableView::elementDeleted, this, [this] {
+        if (clientTable)
+            clientTable->clearRows();
+    });
+}
+
+void sclReportControl::setRptEnabledWidgets(QCheckBox *enabled, QSpinBox *max, QLineEdit *description,
+                                            sclRptEnabled *clients)
+{
+    enableCheckBox = enabled;
+    maxSpinBox = max;
+    descLineEdit = description;
+    clientTable = clients;
+}
+
+void sclReportControl::connectWidgets(bool on)
+{
+    if (!enableCheckBox)
+        return;
+    if (!on) {
+        disconnect(enableCheckBox, nullptr, this, nullptr);
+        disconnect(maxSpinBox, nullptr, this, nullptr);
+        disconnect(descLineEdit, nullptr, this, nullptr);
+        return;
+    }
+    connect(enableCheckBox, &QCheckBox::stateChanged, this, &sclReportControl::slotStateChanged, Qt::UniqueConnection);
+    connect(maxSpinBox, qOverload<int>(&QSpinBox::valueChanged), this, &sclReportControl::slotValueChanged,
+            Qt::UniqueConnection);
+    connect(descLineEdit, &QLineEdit::textChanged, this, &sclReportControl::slotTextChanged, Qt::UniqueConnection);
+}
+
+void sclReportControl::fillTable()
+{
+    connectWidgets(false);
+    if (enableCheckBox) {
+        enableCheckBox->setChecked(false);
+        maxSpinBox->setValue(0);
+        descLineEdit->clear();
+        enableCheckBox->setEnabled(false);
+        maxSpinBox->setEnabled(false);
+        descLineEdit->setEnabled(false);
+    }
+    if (clientTable)
+        clientTable->clearRows();
+    sclControlTable::fillTable();
+}
+
+QList<XmlObject *> sclReportControl::rptEnabledOf(const XmlObject *reportControl) const
+{
+    QList<XmlObject *> found;
+    for (XmlObject *child : reportControl->children) {
+        if (child->name == QLatin1String("RptEnabled"))
+            found.append(child);
+    }
+    return found;
+}
+
+void sclReportControl::slotItemClicked(QTableWidgetItem *item)
+{
+    connectWidgets(false);
+    sclControlTable::slotItemClicked(item);
+    const XmlObject *reportControl = clickedObject();
+    if (!reportControl || !enableCheckBox)
+        return;
+    const QList<XmlObject *> enabled = rptEnabledOf(reportControl);
+    for (XmlObject *rptEnabled : enabled) {
+        enableCheckBox->setEnabled(true);
+        maxSpinBox->setEnabled(true);
+        descLineEdit->setEnabled(true);
+        enableCheckBox->setChecked(true);
+        // Not a number: 0 is shown, the attribute keeps its text until the box is turned.
+        maxSpinBox->setValue(rptEnabled->attribute(QStringLiteral("max")).toInt());
+        descLineEdit->setText(rptEnabled->attribute(QStringLiteral("desc")));
+        if (clientTable) {
+            clientTable->setParentObject(rptEnabled, owner);
+            clientTable->fillTable();
+        }
+    }
+    if (enabled.isEmpty()) {
+        enableCheckBox->setEnabled(true);
+        enableCheckBox->setChecked(false);
+        descLineEdit->clear();
+        maxSpinBox->setEnabled(false);
+        descLineEdit->setEnabled(false);
+        if (clientTable)
+            clientTable->clearRows();
+    }
+    connectWidgets(true);
+}
+
+XmlObject *sclReportControl::currentReportControl() const
+{
+    // The clicked row's block; after a refill nothing is clicked and nothing may change.
+    XmlObject *element = clickedObject();
+    return element && element->name == QLatin1String("ReportControl") ? element : nullptr;
+}
+
+void sclReportControl::slotStateChanged(int state)
+{
+    XmlObject *reportControl = currentReportControl();
+    if (!reportControl)
+        return;
+    if (state == Qt::Unchecked) {
+        for (XmlObject *rptEnabled : rptEnabledOf(reportControl))
+            mainWindow->detachElement(rptEnabled);
+        descLineEdit->clear();
+        maxSpinBox->setEnabled(false);
+        descLineEdit->setEnabled(false);
+        if (clientTable)
+            clientTable->clearRows();
+        qDebug().noquote() << tr("Modify record: name = %1, RptEnabled invalid.").arg(reportControl->name);
+    } else {
+        auto *rptEnabled = new XmlObject;
+        rptEnabled->name = QStringLiteral("RptEnabled");
+        rptEnabled->attributes.insert(QStringLiteral("max"), QString::number(maxSpinBox->value()));
+        rptEnabled->attributes.insert(QStringLiteral("desc"), descLineEdit->text());
+        rptEnabled->parent = reportControl;
+        reportControl->children.append(rptEnabled);
+        maxSpinBox->setEnabled(true);
+        descLineEdit->setEnabled(true);
+        if (clientTable) {
+            clientTable->setParentObject(rptEnabled, owner);
+            clientTable->fillTable();
+        }
+        qDebug().noquote() << tr("Modify record: name = %1, RptEnabled effective, max = %2, desc = %3.")
+                              .arg(reportControl->name, QString::number(maxSpinBox->value()), descLineEdit->text());
+    }
+    rebuildTreeItems(reportControl);
+}
+
+void sclReportControl::slotValueChanged(int value)
+{
+    XmlObject *reportControl = currentReportControl();
+    if (!reportControl)
+        return;
+    for (XmlObject *rptEnabled : rptEnabledOf(reportControl)) {
+        ModifyRecord::write(rptEnabled, QStringLiteral("max"), QString::number(value));
+        ModifyRecord::attributeSet(rptEnabled, QStringLiteral("max"), QString::number(value));
+    }
+}
+
+void sclReportControl::slotTextChanged(const QString &text)
+{
+    XmlObject *reportControl = currentReportControl();
+    if (!reportControl)
+        return;
+    for (XmlObject *rptEnabled : rptEnabledOf(reportControl)) {
+        ModifyRecord::write(rptEnabled, QStringLiteral("desc"), text);
+        ModifyRecord::attributeSet(rptEnabled, QStringLiteral("desc"), text);
+    }
+}

@@ -1,0 +1,41 @@
+#ifndef SCLREPORTCONTROL_H
+#define SCLREPORTCONTROL_H
+
+#include "sclcontroltable.h"
+
+class QCheckBox;
+class QLineEdit;
+class QSpinBox;
+class sclRptEnabled;
+
+// The report control blocks of a logical node. The clicked block's RptEnabled
+// (whether clients are configured, how many, and their description) is shown
+// and edited in widgets beside the table; its clients fill the client table.
+class sclReportControl : public sclControlTable
+{
+    Q_OBJECT
+
+public:
+    explicit sclReportControl(QWidget *parent = nullptr);
+
+    void setRptEnabledWidgets(QCheckBox *enabled, QSpinBox *max, QLineEdit *description, sclRptEnabled *clients);
+    void fillTable() override;
+
+public slots:
+    void slotItemClicked(QTableWidgetItem *item) override;
+    void slotStateChanged(int state);
+    void slotValueChanged(int value);
+    void slotTextChanged(const QString &text);
+
+private:
+    void connectWidgets(bool on);
+    XmlObject *currentReportControl() const;
+    QList<XmlObject *> rptEnabledOf(const XmlObject *reportControl) const;
+
+    QCheckBox *enableCheckBox = nullptr;
+    QSpinBox *maxSpinBox = nullptr;
+    QLineEdit *descLineEdit = nullptr;
+    sclRptEnabled *clientTable = nullptr;
+};
+
+#endif // SCLREPORTCONTROL_H
