@@ -4,7 +4,10 @@
 #include "dialogprogress.h"
 #include "dlgsetting.h"
 #include "menuloader.h"
+#include "sclcommunication.h"
+#include "sclhistory.h"
 #include "sclied.h"
+#include "sclsubnetwork.h"
 #include "userprompt.h"
 #include "xmlcheck.h"
 #include "xmlobject.h"
@@ -581,7 +584,29 @@ void Kestrel::slotXmlItemClicked(QTreeWidgetItem *item)
     ui->attributeTableWidget->showObject(element, this);
     static const QStringList insideIed = {"LDevice", "LN0", "LN", "DataSet", "Inputs", "ReportControl", "GSEControl",
                                           "SampledValueControl", "LogControl", "FCDA", "ExtRef"};
-    if (element->name == QLatin1String("IED")) {
+    if (element->name == QLatin1String("History")) {
+        showView(QStringLiteral("History"), QStringLiteral(":/Kestrel/header"), [&] {
+            auto *view = new sclHistory(this);
+            view->setObject(element);
+            view->fillTable();
+            return view;
+        });
+    } else if (element->name == QLatin1String("Communication")) {
+        showView(QStringLiteral("Communication"), QStringLiteral(":/Kestrel/communication"), [&] {
+            auto *view = new sclCommunication(this);
+            view->setObject(element);
+            view->fillTable();
+            return view;
+        });
+    } else if (element->name == QLatin1String("SubNetwork")) {
+        showView(QStringLiteral("SubNetwork - %1").arg(element->attribute(QStringLiteral("name"))),
+                 QStringLiteral(":/Kestrel/subnetwork"), [&] {
+                     auto *view = new sclSubNetwork(this);
+                     view->setObject(element);
+                     view->fillTable();
+                     return view;
+                 });
+    } else if (element->name == QLatin1String("IED")) {
         showIedView(element, item, nullptr);
     } else if (insideIed.contains(element->name)) {
         XmlObject *ied = element->parent;

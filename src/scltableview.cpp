@@ -66,6 +66,17 @@ sclTableView::sclTableView(const QString &rowName, const char *recordPattern, QW
     connect(this, &QTableWidget::itemDoubleClicked, this, &sclTableView::slotItemDoubleClicked);
 }
 
+sclTableView::sclTableView(QWidget *parent)
+    : sclTableView(QString(), nullptr, parent)
+{
+}
+
+void sclTableView::listRows(const QString &elementName, const char *pattern)
+{
+    rowName = elementName;
+    recordPattern = pattern;
+}
+
 void sclTableView::setButtons(QAbstractButton *up, QAbstractButton *down, QAbstractButton *remove)
 {
     upButton = up;
@@ -304,6 +315,8 @@ int sclTableView::getPostion() const
 QString sclTableView::record(const char *pattern, const XmlObject *element)
 {
     // The attribute names come from the untranslated pattern, the wording from the catalogue.
+    if (!pattern)
+        return QString();
     static const QRegularExpression placeholder(QStringLiteral("(\\w+) = %(\\d+)"));
     QStringList values;
     for (auto match = placeholder.globalMatch(QLatin1String(pattern)); match.hasNext();)

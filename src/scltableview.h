@@ -24,6 +24,9 @@ public:
     // rowName: the element name listed. recordPattern: the move and delete
     // message, each %n standing for the attribute named just before it.
     sclTableView(const QString &rowName, const char *recordPattern, QWidget *parent = nullptr);
+    // A table whose rows a view's form chooses later, with listRows().
+    explicit sclTableView(QWidget *parent = nullptr);
+    void listRows(const QString &elementName, const char *pattern);
 
     // Questions and the removal of deleted elements go through the main window.
     void setWindow(Kestrel *window) { mainWindow = window; }
@@ -95,7 +98,7 @@ protected:
 
     Kestrel *mainWindow = nullptr;
     QString rowName;
-    const char *recordPattern;
+    const char *recordPattern = nullptr;
 
 private:
     void move(int offset);

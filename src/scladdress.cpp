@@ -1,0 +1,6 @@
+#include "scladdress.h"
+
+sclAddress::sclAddress(QWidget *parent)
+    : sclAddressTable(true, false, parent)
+{
+}

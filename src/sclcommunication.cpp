@@ -1,0 +1,30 @@
+#include "sclcommunication.h"
+#include "ui_sclcommunication.h"
+
+#include "kestrel.h"
+#include "xmlobject.h"
+
+sclCommunication::sclCommunication(Kestrel *window)
+    : QWidget(window),
+      ui(std::make_unique<Ui::sclCommunication>())
+{
+    ui->setupUi(this);
+    ui->tableWidget->listRows(QStringLiteral("SubNetwork"), QT_TRANSLATE_NOOP("sclTableView", "Modify record: SubNetwork name = %1 type = %2"));
+    ui->tableWidget->setWindow(window);
+    ui->tableWidget->setButtons(ui->upBtn, ui->downBtn, ui->deleteBtn);
+    ui->upBtn->setEnabled(false);
+    ui->downBtn->setEnabled(false);
+    ui->deleteBtn->setEnabled(false);
+    // No view may stay open on a sub-network that left the document.
+    connect(ui->tableWidget, &sclTableView::elementDeleted, window, [window](XmlObject *subNetwork) {
+        window->closeViews(QStringLiteral("SubNetwork - %1").arg(subNetwork->attribute(QStringLiteral("name"))));
+    });
+}
+
+sclCommunication::~sclCommunication() = default;
+
+void sclCommunication::fillTable()
+{
+    ui->tableWidget->setParentObject(communication, this);
+    ui->tableWidget->fillTable();
+}

@@ -1,0 +1,6 @@
+#include "sclgse.h"
+
+sclGSE::sclGSE(QWidget *parent)
+    : sclAddressTable(false, true, parent)
+{
+}

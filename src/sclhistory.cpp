@@ -1,0 +1,25 @@
+#include "sclhistory.h"
+#include "ui_sclhistory.h"
+
+#include "kestrel.h"
+
+sclHistory::sclHistory(Kestrel *window)
+    : QWidget(window),
+      ui(std::make_unique<Ui::sclHistory>())
+{
+    ui->setupUi(this);
+    ui->tableWidget->listRows(QStringLiteral("Hitem"), QT_TRANSLATE_NOOP("sclTableView", "Modify record: Hitem who = %1 when = %2 what = %3 why = %4 version = %5 revision = %6"));
+    ui->tableWidget->setWindow(window);
+    ui->tableWidget->setButtons(ui->upBtn, ui->downBtn, ui->deleteBtn);
+    ui->upBtn->setEnabled(false);
+    ui->downBtn->setEnabled(false);
+    ui->deleteBtn->setEnabled(false);
+}
+
+sclHistory::~sclHistory() = default;
+
+void sclHistory::fillTable()
+{
+    ui->tableWidget->setParentObject(history, this);
+    ui->tableWidget->fillTable();
+}

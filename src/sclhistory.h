@@ -1,0 +1,33 @@
+#ifndef SCLHISTORY_H
+#define SCLHISTORY_H
+
+#include <QWidget>
+
+#include <memory>
+
+class Kestrel;
+class XmlObject;
+
+namespace Ui {
+class sclHistory;
+}
+
+// The revision history of the document (the Hitem entries of the Header's History).
+class sclHistory : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit sclHistory(Kestrel *window);
+    ~sclHistory() override;
+
+    void setObject(XmlObject *element) { history = element; }
+    void fillTable();
+
+    XmlObject *history = nullptr; // not owned
+
+private:
+    std::unique_ptr<Ui::sclHistory> ui;
+};
+
+#endif // SCLHISTORY_H

@@ -1,0 +1,6 @@
+#include "sclsmv.h"
+
+sclSMV::sclSMV(QWidget *parent)
+    : sclAddressTable(false, false, parent)
+{
+}
