@@ -2,6 +2,8 @@
 #define BENCHTIMING_H
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QXmlStreamReader>
 
 #include <functional>
 
@@ -18,6 +20,21 @@ inline double bestOfMs(int runs, const std::function<void()> &work, const std::f
             cleanup();
     }
     return best;
+}
+
+// What every figure is measured against: one token pass of the parser over the file.
+inline void rawPass(const QString &fileName)
+{
+    QFile file(fileName);
+    file.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&file);
+    qint64 tokens = 0;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        ++tokens;
+    }
+    if (xml.hasError() || tokens == 0)
+        qFatal("raw pass failed on %s", qPrintable(fileName));
 }
 
 #endif // BENCHTIMING_H

@@ -16,7 +16,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <QXmlStreamReader>
 
 #include <cstdio>
 #include <functional>
@@ -30,19 +29,7 @@ double timeMs(const std::function<void()> &work, const std::function<void()> &cl
     return bestOfMs(5, work, cleanup);
 }
 
-void rawPass(const QString &fileName)
-{
-    QFile file(fileName);
-    file.open(QIODevice::ReadOnly);
-    QXmlStreamReader xml(&file);
-    qint64 tokens = 0;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        ++tokens;
-    }
-    if (xml.hasError() || tokens == 0)
-        qFatal("raw pass failed on %s", qPrintable(fileName));
-}
+
 
 qint64 statusKb(const char *field)
 {
