@@ -984,6 +984,110 @@ Please input the value bewteen 0 with 255.</translation>
     </message>
 </context>
 <context>
+    <name>sclCommunication</name>
+    <message>
+        <source> Yellow is required </source>
+        <translation> Yellow is required </translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>sclHistory</name>
+    <message>
+        <source> Yellow is required </source>
+        <translation> Yellow is required </translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+</context>
+<context>
+    <name>sclIed</name>
+    <message>
+        <source>Logic Device</source>
+        <translation>Logic Device</translation>
+    </message>
+    <message>
+        <source> Yellow is required </source>
+        <translation> Yellow is required </translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Logic Node</source>
+        <translation>Logic Node</translation>
+    </message>
+    <message>
+        <source>Data Set</source>
+        <translation>Data Set</translation>
+    </message>
+    <message>
+        <source>GSE Control</source>
+        <translation>GSE Control</translation>
+    </message>
+    <message>
+        <source>SMV Control</source>
+        <translation>SMV Control</translation>
+    </message>
+    <message>
+        <source>Inputs</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>Report Control</source>
+        <translation>Report Control</translation>
+    </message>
+    <message>
+        <source>RptEnabled</source>
+        <translation>RptEnabled</translation>
+    </message>
+    <message>
+        <source>RptEnabled description</source>
+        <translation>RptEnabled description</translation>
+    </message>
+    <message>
+        <source>Log Control</source>
+        <translation>Log Control</translation>
+    </message>
+</context>
+<context>
+    <name>sclLDevice</name>
+    <message>
+        <source>objectItem invaild.</source>
+        <translation>objectItem invaild.</translation>
+    </message>
+</context>
+<context>
     <name>sclLog</name>
     <message>
         <source>Debug</source>
@@ -1015,6 +1119,135 @@ Please input the value bewteen 0 with 255.</translation>
         <source>Message</source>
         <comment>log column</comment>
         <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>sclReportControl</name>
+    <message>
+        <source>Modify record: name = %1, RptEnabled invalid.</source>
+        <translation>Modify record: name = %1, RptEnabled invalid.</translation>
+    </message>
+    <message>
+        <source>Modify record: name = %1, RptEnabled effective, max = %2, desc = %3.</source>
+        <translation>Modify record: name = %1, RptEnabled effective, max = %2, desc = %3.</translation>
+    </message>
+</context>
+<context>
+    <name>sclSubNetwork</name>
+    <message>
+        <source> Yellow is required </source>
+        <translation> Yellow is required </translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>GSE</source>
+        <translation>GSE</translation>
+    </message>
+    <message>
+        <source>SMV</source>
+        <translation>SMV</translation>
+    </message>
+</context>
+<context>
+    <name>sclTableView</name>
+    <message>
+        <source>Modify record: SubNetwork name = %1 type = %2</source>
+        <translation>Modify record: SubNetwork name = %1 type = %2</translation>
+    </message>
+    <message>
+        <source>Modify record: DataSet name = %1 desc = %2</source>
+        <translation>Modify record: DataSet name = %1 desc = %2</translation>
+    </message>
+    <message>
+        <source>Modify record: FCDA ldInst = %1 lnClass = %2 lnInst = %3 fc = %4 doName = %5 daName = %6</source>
+        <translation>Modify record: FCDA ldInst = %1 lnClass = %2 lnInst = %3 fc = %4 doName = %5 daName = %6</translation>
+    </message>
+    <message>
+        <source>Modify record: GSEControl name = %1 datSet = %2 type = %3 appID = %4 confRev = %5</source>
+        <translation>Modify record: GSEControl name = %1 datSet = %2 type = %3 appID = %4 confRev = %5</translation>
+    </message>
+    <message>
+        <source>Modify record: Hitem who = %1 when = %2 what = %3 why = %4 version = %5 revision = %6</source>
+        <translation>Modify record: Hitem who = %1 when = %2 what = %3 why = %4 version = %5 revision = %6</translation>
+    </message>
+    <message>
+        <source>Modify record: ExtRef iedName = %1 ldInst = %2 lnClass = %3 lnInst = %4 doName = %5 daName = %6</source>
+        <translation>Modify record: ExtRef iedName = %1 ldInst = %2 lnClass = %3 lnInst = %4 doName = %5 daName = %6</translation>
+    </message>
+    <message>
+        <source>Modify record: LDevice inst = %1 desc = %2</source>
+        <translation>Modify record: LDevice inst = %1 desc = %2</translation>
+    </message>
+    <message>
+        <source>Modify record: LogControl name = %1 datSet = %2 logName = %3 desc = %4</source>
+        <translation>Modify record: LogControl name = %1 datSet = %2 logName = %3 desc = %4</translation>
+    </message>
+    <message>
+        <source>Modify record: LN lnClass = %1 lnType = %2 inst = %3 desc = %4</source>
+        <translation>Modify record: LN lnClass = %1 lnType = %2 inst = %3 desc = %4</translation>
+    </message>
+    <message>
+        <source>Modify record: ReportControl name = %1 datSet = %2 rptID = %3</source>
+        <translation>Modify record: ReportControl name = %1 datSet = %2 rptID = %3</translation>
+    </message>
+    <message>
+        <source>Modify record: ClientLN iedName = %1 ldInst = %2 lnClass = %3 lnInst = %4</source>
+        <translation>Modify record: ClientLN iedName = %1 ldInst = %2 lnClass = %3 lnInst = %4</translation>
+    </message>
+    <message>
+        <source>Modify record: SampledValueControl name = %1 datSet = %2 smvID = %3 confRev = %4</source>
+        <translation>Modify record: SampledValueControl name = %1 datSet = %2 smvID = %3 confRev = %4</translation>
+    </message>
+    <message>
+        <source>Modify record: ConnectedAP iedName = %1 apName = %2</source>
+        <translation>Modify record: ConnectedAP iedName = %1 apName = %2</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>This is required key, Value can&apos;t be empty.</source>
+        <translation>This is required key, Value can&apos;t be empty.</translation>
+    </message>
+    <message>
+        <source>objectItem invaild.</source>
+        <translation>objectItem invaild.</translation>
+    </message>
+    <message>
+        <source>, move up.</source>
+        <translation>, move up.</translation>
+    </message>
+    <message>
+        <source>, move down.</source>
+        <translation>, move down.</translation>
+    </message>
+    <message>
+        <source>Kestrel</source>
+        <translation>Kestrel</translation>
+    </message>
+    <message>
+        <source>Delete the element, whether to continue ?</source>
+        <translation>Delete the element, whether to continue ?</translation>
+    </message>
+    <message>
+        <source>, delete.</source>
+        <translation>, delete.</translation>
     </message>
 </context>
 </TS>
