@@ -178,6 +178,15 @@ void Kestrel::detachElement(XmlObject *element)
         }
     }
     ui->instanceTreeWidget->clear();
+    for (QMdiSubWindow *window : ui->mdiArea->subWindowList()) {
+        for (const XmlObject *shown = viewElement(window->widget()); shown; shown = shown->parent) {
+            if (shown == element) {
+                ui->mdiArea->removeSubWindow(window);
+                window->deleteLater();
+                break;
+            }
+        }
+    }
     XmlSchema *schema = XmlSchema::instance();
     const std::function<void(XmlObject *)> forgetTypes = [&](XmlObject *e) {
         if (e->name == QLatin1String("LNodeType"))
@@ -632,6 +641,19 @@ void Kestrel::showIedView(XmlObject *ied, QTreeWidgetItem *item, XmlObject *sele
     }));
     if (view && selected)
         view->select(selected);
+}
+
+const XmlObject *Kestrel::viewElement(const QWidget *view)
+{
+    if (const auto *iedView = qobject_cast<const sclIed *>(view))
+        return iedView->ied;
+    if (const auto *subNetworkView = qobject_cast<const sclSubNetwork *>(view))
+        return subNetworkView->subNetwork;
+    if (const auto *communicationView = qobject_cast<const sclCommunication *>(view))
+        return communicationView->communication;
+    if (const auto *historyView = qobject_cast<const sclHistory *>(view))
+        return historyView->history;
+    return nullptr;
 }
 
 QMdiSubWindow *Kestrel::findView(const QString &title) const

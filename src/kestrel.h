@@ -56,7 +56,8 @@ public:
     // Takes every table view of that title out of the central area.
     void closeViews(const QString &title);
     // Takes a cut or deleted element out of the document. It stays allocated
-    // (its parent link intact, for the views to find) until the file is closed.
+    // (its parent link intact, for the views to find) until the file is closed;
+    // the views of it and of anything inside it are closed.
     void detachElement(XmlObject *element);
     // The sub-window of that title, or null.
     QMdiSubWindow *findView(const QString &title) const;
@@ -118,6 +119,8 @@ private:
     // Activates the view of that title, or opens the one make() builds.
     QWidget *showView(const QString &title, const QString &icon, const std::function<QWidget *()> &make);
     void showIedView(XmlObject *ied, QTreeWidgetItem *item, XmlObject *selected);
+    // The element a table view shows, or null.
+    static const XmlObject *viewElement(const QWidget *view);
     void updateTitle();
     bool isSclFile(const QString &path) const;
 

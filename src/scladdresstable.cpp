@@ -25,6 +25,14 @@ QString sclAddressTable::editedAttribute(const objectTableWidgetItem *item) cons
     return QStringLiteral("value");
 }
 
+bool sclAddressTable::refusesEmpty(const objectTableWidgetItem *item, const QString &attribute) const
+{
+    // A retransmission time without a number would not be a valid file; it may change, not vanish.
+    const QString &name = item->object->name;
+    return name == QLatin1String("MinTime") || name == QLatin1String("MaxTime")
+            || sclTableView::refusesEmpty(item, attribute);
+}
+
 void sclAddressTable::addParameters(int row, XmlObject *address)
 {
     for (XmlObject *parameter : address->children) {

@@ -21,6 +21,7 @@ protected:
 
     bool isRequired(const XmlObject *element, const QString &attribute) const override;
     QString editedAttribute(const objectTableWidgetItem *item) const override;
+    bool refusesEmpty(const objectTableWidgetItem *item, const QString &attribute) const override;
 
 private:
     void addParameters(int row, XmlObject *address);

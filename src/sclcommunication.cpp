@@ -15,10 +15,12 @@ sclCommunication::sclCommunication(Kestrel *window)
     ui->upBtn->setEnabled(false);
     ui->downBtn->setEnabled(false);
     ui->deleteBtn->setEnabled(false);
-    // No view may stay open on a sub-network that left the document.
-    connect(ui->tableWidget, &sclTableView::elementDeleted, window, [window](XmlObject *subNetwork) {
-        window->closeViews(QStringLiteral("SubNetwork - %1").arg(subNetwork->attribute(QStringLiteral("name"))));
-    });
+    // A renamed sub-network's view would keep the old title; the tree opens it afresh.
+    connect(ui->tableWidget, &sclTableView::attributeEdited, window,
+            [window](XmlObject *, const QString &attribute, const QString &oldValue) {
+                if (attribute == QLatin1String("name"))
+                    window->closeViews(QStringLiteral("SubNetwork - %1").arg(oldValue));
+            });
 }
 
 sclCommunication::~sclCommunication() = default;

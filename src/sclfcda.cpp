@@ -101,13 +101,15 @@ void sclFcda::writeValue(XmlObject *element, const QString &attribute, const QSt
 
 void sclFcda::slotItemClicked(QTableWidgetItem *item)
 {
-    sclTableView::slotItemClicked(item);
-    // The dU-Val cell carries the description, the others the member itself.
+    // The dU-Val cell carries the description; Up, Down and Delete must act
+    // on the member, so the row stands for the member whichever cell was clicked.
     for (int column = 0; item && column < columnCount(); ++column) {
-        const auto *cell = dynamic_cast<objectTableWidgetItem *>(this->item(item->row(), column));
+        auto *cell = dynamic_cast<objectTableWidgetItem *>(this->item(item->row(), column));
         if (cell && cell->object && cell->object->name == QLatin1String("FCDA")) {
+            sclTableView::slotItemClicked(cell);
             emit fcdaSelected(cell->object);
             return;
         }
     }
+    sclTableView::slotItemClicked(item);
 }

@@ -57,6 +57,8 @@ sclIed::sclIed(Kestrel *window)
     const auto refillNodes = [this] { fillLnComboBox(ui->LdComboBox->currentIndex()); };
     connect(ui->LnTableWidget, &sclTableView::elementMoved, this, refillNodes);
     connect(ui->LnTableWidget, &sclTableView::elementDeleted, this, refillNodes);
+    connect(ui->LdTableWidget, &sclTableView::attributeEdited, this, &sclIed::updateEntryTexts);
+    connect(ui->LnTableWidget, &sclTableView::attributeEdited, this, &sclIed::updateEntryTexts);
 }
 
 sclIed::~sclIed() = default;
@@ -82,11 +84,8 @@ void sclIed::fillTable()
     ui->LdTableWidget->setParentObject(ied, this);
     ui->LdTableWidget->fillTable();
     const QIcon icon(QStringLiteral(":/Kestrel/ld"));
-    for (const XmlObject *device : ui->LdTableWidget->devices()) {
-        const QString text = device->attribute(QStringLiteral("inst")) + QStringLiteral(" - ")
-                + device->attribute(QStringLiteral("desc"));
-        ui->LdComboBox->addItem(icon, text, QVariant::fromValue(reinterpret_cast<quint64>(device)));
-    }
+    for (const XmlObject *device : ui->LdTableWidget->devices())
+        ui->LdComboBox->addItem(icon, deviceText(device), QVariant::fromValue(reinterpret_cast<quint64>(device)));
     fillLnComboBox(ui->LdComboBox->currentIndex());
 }
 
@@ -101,10 +100,27 @@ void sclIed::fillLnComboBox(int deviceIndex)
     for (const XmlObject *child : device->children) {
         if (!child->name.contains(QLatin1String("LN")))
             continue;
-        const QString text = child->attribute(QStringLiteral("lnClass")) + child->attribute(QStringLiteral("inst"))
-                + QStringLiteral(" - ") + child->attribute(QStringLiteral("desc"));
-        ui->LnComboBox->addItem(icon, text, QVariant::fromValue(reinterpret_cast<quint64>(child)));
+        ui->LnComboBox->addItem(icon, nodeText(child), QVariant::fromValue(reinterpret_cast<quint64>(child)));
     }
+}
+
+QString sclIed::deviceText(const XmlObject *device)
+{
+    return device->attribute(QStringLiteral("inst")) + QStringLiteral(" - ") + device->attribute(QStringLiteral("desc"));
+}
+
+QString sclIed::nodeText(const XmlObject *node)
+{
+    return node->attribute(QStringLiteral("lnClass")) + node->attribute(QStringLiteral("inst")) + QStringLiteral(" - ")
+            + node->attribute(QStringLiteral("desc"));
+}
+
+void sclIed::updateEntryTexts()
+{
+    for (int i = 0; i < ui->LdComboBox->count(); ++i)
+        ui->LdComboBox->setItemText(i, deviceText(entryObject(ui->LdComboBox, i)));
+    for (int i = 0; i < ui->LnComboBox->count(); ++i)
+        ui->LnComboBox->setItemText(i, nodeText(entryObject(ui->LnComboBox, i)));
 }
 
 void sclIed::slotLdCurrentIndexChanged(int index)

@@ -58,6 +58,10 @@ private:
     static Enclosing enclosingOf(XmlObject *element);
 
     void fillLnComboBox(int deviceIndex);
+    // Entry texts after an edit of the elements they stand for.
+    void updateEntryTexts();
+    static QString deviceText(const XmlObject *device);
+    static QString nodeText(const XmlObject *node);
     void refreshTab(int index);
     void showTab(int index);
     // The table of a tab that lists the chosen logical node's children.

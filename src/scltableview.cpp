@@ -277,22 +277,27 @@ void sclTableView::slotItemChanged(QTableWidgetItem *item)
     const QString newValue = cell->text().trimmed();
     if (newValue == oldText || !cell->object || attributeName.isEmpty())
         return;
-    const QSignalBlocker blocker(this);
     if (newValue.isEmpty() && refusesEmpty(cell, attributeName)) {
         if (mainWindow)
             mainWindow->userPrompt()->warn(this, tr("Message"), tr("This is required key, Value can't be empty."));
+        const QSignalBlocker blocker(this);
         cell->setText(oldText);
         return;
     }
     XmlObject *element = cell->object;
     writeValue(element, attributeName, newValue);
-    cell->setText(newValue);
-    cell->setToolTip(newValue);
+    {
+        const QSignalBlocker blocker(this);
+        cell->setText(newValue);
+        cell->setToolTip(newValue);
+    }
     if (element->treeItem)
         element->treeItem->setText(0, XmlTreeItem::textFor(element));
     ModifyRecord::attributeChanged(element, attributeName, oldText, newValue);
+    const QString previous = oldText;
     oldText = newValue;
     resizeColumnsToContents();
+    emit attributeEdited(element, attributeName, previous);
 }
 
 XmlObject *sclTableView::clickedObject() const
