@@ -593,28 +593,25 @@ void Kestrel::slotXmlItemClicked(QTreeWidgetItem *item)
     ui->attributeTableWidget->showObject(element, this);
     static const QStringList insideIed = {"LDevice", "LN0", "LN", "DataSet", "Inputs", "ReportControl", "GSEControl",
                                           "SampledValueControl", "LogControl", "FCDA", "ExtRef"};
+    // Opens (or activates) a view of type View on the element.
+    const auto showElementView = [&](auto *typeTag, const QString &title, const QString &icon) {
+        using View = std::remove_pointer_t<decltype(typeTag)>;
+        showView(title, icon, [&] {
+            auto *view = new View(this);
+            view->setObject(element);
+            view->fillTable();
+            return view;
+        });
+    };
     if (element->name == QLatin1String("History")) {
-        showView(QStringLiteral("History"), QStringLiteral(":/Kestrel/header"), [&] {
-            auto *view = new sclHistory(this);
-            view->setObject(element);
-            view->fillTable();
-            return view;
-        });
+        showElementView(static_cast<sclHistory *>(nullptr), QStringLiteral("History"), QStringLiteral(":/Kestrel/header"));
     } else if (element->name == QLatin1String("Communication")) {
-        showView(QStringLiteral("Communication"), QStringLiteral(":/Kestrel/communication"), [&] {
-            auto *view = new sclCommunication(this);
-            view->setObject(element);
-            view->fillTable();
-            return view;
-        });
+        showElementView(static_cast<sclCommunication *>(nullptr), QStringLiteral("Communication"),
+                        QStringLiteral(":/Kestrel/communication"));
     } else if (element->name == QLatin1String("SubNetwork")) {
-        showView(QStringLiteral("SubNetwork - %1").arg(element->attribute(QStringLiteral("name"))),
-                 QStringLiteral(":/Kestrel/subnetwork"), [&] {
-                     auto *view = new sclSubNetwork(this);
-                     view->setObject(element);
-                     view->fillTable();
-                     return view;
-                 });
+        showElementView(static_cast<sclSubNetwork *>(nullptr),
+                        QStringLiteral("SubNetwork - %1").arg(element->attribute(QStringLiteral("name"))),
+                        QStringLiteral(":/Kestrel/subnetwork"));
     } else if (element->name == QLatin1String("IED")) {
         showIedView(element, item, nullptr);
     } else if (insideIed.contains(element->name)) {
