@@ -1,9 +1,6 @@
 #include "sclldevice.h"
 
-#include "objecttablewidgetitem.h"
 #include "xmlobject.h"
-
-#include <QDebug>
 
 namespace {
 
@@ -30,24 +27,4 @@ QList<XmlObject *> sclLDevice::rowElements() const
     QList<XmlObject *> devices;
     collectDevices(parentObject, devices);
     return devices;
-}
-
-void sclLDevice::slotItemClicked(QTableWidgetItem *item)
-{
-    objectItem = dynamic_cast<objectTableWidgetItem *>(item);
-    const XmlObject *device = clickedObject();
-    if (!device || !device->parent) {
-        qWarning().noquote() << tr("objectItem invaild.");
-        return;
-    }
-    int count = 0;
-    int position = -1;
-    for (const XmlObject *sibling : device->parent->children) {
-        if (sibling->name != rowName)
-            continue;
-        if (sibling == device)
-            position = count;
-        ++count;
-    }
-    setButtonStates(position == 0, position == count - 1);
 }

@@ -15,10 +15,6 @@ public:
     // The listed devices, in table order.
     QList<XmlObject *> devices() const { return parentObject ? rowElements() : QList<XmlObject *>(); }
 
-public slots:
-    // Up and Down follow the device's place among its sibling devices.
-    void slotItemClicked(QTableWidgetItem *item) override;
-
 protected:
     QList<XmlObject *> rowElements() const override;
 };

@@ -238,13 +238,23 @@ void sclTableView::setButtonStates(bool first, bool last)
 void sclTableView::slotItemClicked(QTableWidgetItem *item)
 {
     objectItem = dynamic_cast<objectTableWidgetItem *>(item);
-    if (!objectItem)
+    const XmlObject *element = clickedObject();
+    if (!element || !element->parent) {
+        qWarning().noquote() << tr("objectItem invaild.");
         return;
-    const int row = item->tableWidget() ? item->row() : -1;
-    if (rowCount() == 1)
-        setButtonStates(true, true);
-    else
-        setButtonStates(row == 0, row == rowCount() - 1);
+    }
+    // Up and Down trade places with the nearest sibling of the same kind: they
+    // are offered only where there is one.
+    int count = 0;
+    int position = -1;
+    for (const XmlObject *sibling : element->parent->children) {
+        if (sibling->name != element->name)
+            continue;
+        if (sibling == element)
+            position = count;
+        ++count;
+    }
+    setButtonStates(position == 0, position == count - 1);
 }
 
 void sclTableView::slotItemDoubleClicked(QTableWidgetItem *item)

@@ -346,6 +346,7 @@ void TestIedView::buttonsMoveAndDelete()
     XmlObject *device = m_ln0->parent;
     const QList<XmlObject *> nodes = device->children;
     click(widget("LnTableWidget"), find("LN", "lnClass", "PTOC"));
+    QCOMPARE(buttons("LnUpBtn", "LnDownBtn", "LnDeleteBtn"), (QList<bool>{false, true, true}));
     logged.clear();
     widget<QPushButton>("LnUpBtn")->click();
     QCOMPARE(device->children, nodes);
