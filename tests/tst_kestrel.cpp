@@ -8,6 +8,8 @@
 #include "xmltreeitem.h"
 
 #include <QtTest>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QAction>
 #include <QComboBox>
 #include <QDockWidget>
@@ -292,6 +294,16 @@ void TestKestrel::filters()
     QCOMPARE(tree("xmlTreeWidget")->currentItem(), firstIed->treeItem);
     QVERIFY(firstIed->treeItem->isExpanded());
     QVERIFY(sclRoot->isExpanded() || true);
+    QVERIFY(window->findView("IED - " + firstIed->attribute("name")));
+    // A text that several IEDs share opens each one's view; the last stays active.
+    window->show();
+    iedBox->setEditText("Q01_");
+    window->slotIedFiterReturnPressed();
+    QStringList titles;
+    for (const QMdiSubWindow *view : window->mdiArea()->subWindowList())
+        titles.append(view->windowTitle());
+    QCOMPARE(titles, (QStringList{"IED - Q01_PROT", "IED - Q01_BCU", "IED - Q01_MU"}));
+    QCOMPARE(window->mdiArea()->activeSubWindow()->windowTitle(), QString("IED - Q01_MU"));
 
     auto *typeBox = window->findChild<QComboBox *>("dataTemplateComboBox");
     const XmlObject *firstType = window->document().first()->findChild("DataTypeTemplates")->children.first();
