@@ -420,6 +420,9 @@ bool sclTableView::selectElement(const XmlObject *element, const QString &keyAtt
             scrollToItem(cell);
             setCurrentItem(item(row, column));
             selectRow(row);
+            // A row shown as selected acts as the clicked one: the buttons,
+            // and whatever the view shows for it, follow.
+            emit itemClicked(item(row, column));
             return true;
         }
     }

@@ -39,7 +39,8 @@ public:
     void clearRows();
     // Index of the clicked element among its parent's children, or -1.
     int getPostion() const;
-    // Selects and shows the row whose cell in the key attribute's column carries element.
+    // Selects and shows the row whose cell in the key attribute's column
+    // carries element, as if the user had clicked it.
     bool selectElement(const XmlObject *element, const QString &keyAttribute);
     // The attributes the table shows for an element: its own and every one the
     // schema declares for it, by name. Empty when the schema has no declaration.

@@ -382,6 +382,10 @@ void TestIedView::selectingFromTheTree()
     QCOMPARE(selectedRow(dataSets), row(dataSets, find("DataSet", "name", "dsA")));
     QCOMPARE(members->rowCount(), 4);
     QCOMPARE(selectedRow(members), row(members, member));
+    // The selected member acts as clicked: its buttons and its data instance show.
+    QVERIFY(widget<QPushButton>("FcdaDeleteBtn")->isEnabled());
+    auto *instanceTree = window->findChild<QTreeWidget *>("instanceTreeWidget");
+    QVERIFY(instanceTree->topLevelItemCount() > 0);
 
     // The instance tree shows what the clicked member refers to.
     XmlObject *start = find("DOI", "name", "Str");
