@@ -100,14 +100,15 @@ QString sclInputs::externalDescription(const XmlObject *extRef)
 void sclInputs::fillRow(XmlObject *element, int n)
 {
     sclTableView::fillRow(element, n);
-    const auto addDescription = [&](const QString &column, const QString &text) {
+    const auto addDescription = [&](const QString &column, const QString &caption, const QString &text) {
         // Unresolved references leave the cell without an item. The text
         // belongs to another element, so it is shown, not edited here.
         if (text.isNull())
             return;
+        columnFor(column, caption);
         objectTableWidgetItem *cell = addCell(n - 1, column, element, text, false);
         cell->setFlags(cell->flags() & ~Qt::ItemIsEditable);
     };
-    addDescription(InternalColumn, internalDescription(element));
-    addDescription(ExternalColumn, externalDescription(element));
+    addDescription(InternalColumn, tr("Internal signal description"), internalDescription(element));
+    addDescription(ExternalColumn, tr("External signal description"), externalDescription(element));
 }

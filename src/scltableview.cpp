@@ -176,7 +176,7 @@ bool sclTableView::isRequired(const XmlObject *element, const QString &attribute
     return schemaRequires(element, attribute);
 }
 
-int sclTableView::columnFor(const QString &name)
+int sclTableView::columnFor(const QString &name, const QString &caption)
 {
     auto found = columnMap.constFind(name);
     if (found != columnMap.constEnd())
@@ -184,7 +184,7 @@ int sclTableView::columnFor(const QString &name)
     const int column = createdColumns++;
     columnMap.insert(name, column);
     setColumnCount(createdColumns);
-    auto *header = new QTableWidgetItem(name);
+    auto *header = new QTableWidgetItem(caption.isEmpty() ? name : caption);
     header->setFont(QFont(QStringLiteral("Times"), 10, QFont::Bold));
     header->setTextAlignment(Qt::AlignCenter);
     setHorizontalHeaderItem(column, header);

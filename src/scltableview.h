@@ -86,8 +86,9 @@ protected:
     // Writes an accepted edit into the element.
     virtual void writeValue(XmlObject *element, const QString &attribute, const QString &value);
 
-    // The column of an attribute, made with its header when first met.
-    int columnFor(const QString &name);
+    // The column of an attribute, made with its header when first met. The
+    // header shows the name unless a caption is given; edits write the header's text.
+    int columnFor(const QString &name, const QString &caption = QString());
     void resetColumns();
     objectTableWidgetItem *addCell(int row, const QString &column, XmlObject *element, const QString &text,
                                    bool required);

@@ -1081,10 +1081,14 @@ Please input the value bewteen 0 with 255.</translation>
     </message>
 </context>
 <context>
-    <name>sclLDevice</name>
+    <name>sclInputs</name>
     <message>
-        <source>objectItem invaild.</source>
-        <translation>objectItem invaild.</translation>
+        <source>Internal signal description</source>
+        <translation>Internal signal description</translation>
+    </message>
+    <message>
+        <source>External signal description</source>
+        <translation>External signal description</translation>
     </message>
 </context>
 <context>

@@ -1081,10 +1081,14 @@ Please input the value bewteen 0 with 255.</source>
     </message>
 </context>
 <context>
-    <name>sclLDevice</name>
+    <name>sclInputs</name>
     <message>
-        <source>objectItem invaild.</source>
-        <translation>objectItem 无效。</translation>
+        <source>Internal signal description</source>
+        <translation>内部信号描述</translation>
+    </message>
+    <message>
+        <source>External signal description</source>
+        <translation>外部信号描述</translation>
     </message>
 </context>
 <context>
