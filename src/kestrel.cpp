@@ -596,7 +596,7 @@ void Kestrel::slotXmlItemClicked(QTreeWidgetItem *item)
     // Opens (or activates) a view of type View on the element.
     const auto showElementView = [&](auto *typeTag, const QString &title, const QString &icon) {
         using View = std::remove_pointer_t<decltype(typeTag)>;
-        showView(title, icon, [&] {
+        showView(title, icon, element, [&] {
             auto *view = new View(this);
             view->setObject(element);
             view->fillTable();
@@ -626,11 +626,11 @@ void Kestrel::slotXmlItemClicked(QTreeWidgetItem *item)
 void Kestrel::showIedView(XmlObject *ied, QTreeWidgetItem *item, XmlObject *selected)
 {
     const QString title = QStringLiteral("IED - %1").arg(ied->attribute(QStringLiteral("name")));
-    if (item && item->childCount() == 0 && !findView(title)) {
+    if (item && item->childCount() == 0 && !findView(title, ied)) {
         XmlTreeBuilder::buildSubtree(item);
         item->setExpanded(true);
     }
-    auto *view = qobject_cast<sclIed *>(showView(title, QStringLiteral(":/Kestrel/ied"), [&] {
+    auto *view = qobject_cast<sclIed *>(showView(title, QStringLiteral(":/Kestrel/ied"), ied, [&] {
         auto *iedView = new sclIed(this);
         iedView->setIed(ied);
         iedView->fillTable();
@@ -653,19 +653,21 @@ const XmlObject *Kestrel::viewElement(const QWidget *view)
     return nullptr;
 }
 
-QMdiSubWindow *Kestrel::findView(const QString &title) const
+QMdiSubWindow *Kestrel::findView(const QString &title, const XmlObject *element) const
 {
     for (QMdiSubWindow *window : ui->mdiArea->subWindowList()) {
-        if (window->windowTitle() == title)
+        // Two IEDs or sub-networks of one name (a faulty file) still get a view each.
+        if (window->windowTitle() == title && (!element || viewElement(window->widget()) == element))
             return window;
     }
     return nullptr;
 }
 
-QWidget *Kestrel::showView(const QString &title, const QString &icon, const std::function<QWidget *()> &make)
+QWidget *Kestrel::showView(const QString &title, const QString &icon, const XmlObject *element,
+                           const std::function<QWidget *()> &make)
 {
     showBackground(false);
-    if (QMdiSubWindow *window = findView(title)) {
+    if (QMdiSubWindow *window = findView(title, element)) {
         ui->mdiArea->setActiveSubWindow(window);
         return window->widget();
     }

@@ -59,8 +59,8 @@ public:
     // (its parent link intact, for the views to find) until the file is closed;
     // the views of it and of anything inside it are closed.
     void detachElement(XmlObject *element);
-    // The sub-window of that title, or null.
-    QMdiSubWindow *findView(const QString &title) const;
+    // The sub-window of that title (showing element, when one is given), or null.
+    QMdiSubWindow *findView(const QString &title, const XmlObject *element = nullptr) const;
 
 public slots:
     void slotNew();
@@ -116,8 +116,9 @@ private:
     void buildTemplateTree();
     void setCompleter(QComboBox *box, std::unique_ptr<QCompleter> &completer, const QStringList &words);
     void showBackground(bool show);
-    // Activates the view of that title, or opens the one make() builds.
-    QWidget *showView(const QString &title, const QString &icon, const std::function<QWidget *()> &make);
+    // Activates the view of that title showing element, or opens the one make() builds.
+    QWidget *showView(const QString &title, const QString &icon, const XmlObject *element,
+                      const std::function<QWidget *()> &make);
     void showIedView(XmlObject *ied, QTreeWidgetItem *item, XmlObject *selected);
     // The element a table view shows, or null.
     static const XmlObject *viewElement(const QWidget *view);

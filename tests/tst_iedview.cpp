@@ -207,6 +207,14 @@ void TestIedView::openingShowsOneViewPerIed()
     window->slotXmlItemClicked(find("FCDA", "doName", "Str")->treeItem);
     QCOMPARE(area->subWindowList().size(), 2);
     QCOMPARE(area->activeSubWindow(), own);
+
+    // A faulty file with two IEDs of one name: each still gets a view of its own.
+    other->attributes.insert("name", "P1");
+    window->slotXmlItemClicked(other->treeItem);
+    QCOMPARE(area->subWindowList().size(), 3);
+    QCOMPARE(qobject_cast<sclIed *>(area->activeSubWindow()->widget())->ied, other);
+    window->slotXmlItemClicked(m_ied->treeItem);
+    QCOMPARE(area->activeSubWindow(), own);
 }
 
 void TestIedView::cellEditsAreTrimmedCheckedAndSaved()
