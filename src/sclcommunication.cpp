@@ -12,9 +12,6 @@ sclCommunication::sclCommunication(Kestrel *window)
     ui->tableWidget->listRows(QStringLiteral("SubNetwork"), QT_TRANSLATE_NOOP("sclTableView", "Modify record: SubNetwork name = %1 type = %2"));
     ui->tableWidget->setWindow(window);
     ui->tableWidget->setButtons(ui->upBtn, ui->downBtn, ui->deleteBtn);
-    ui->upBtn->setEnabled(false);
-    ui->downBtn->setEnabled(false);
-    ui->deleteBtn->setEnabled(false);
     // A renamed sub-network's view would keep the old title; the tree opens it afresh.
     connect(ui->tableWidget, &sclTableView::attributeEdited, window,
             [window](XmlObject *, const QString &attribute, const QString &oldValue) {

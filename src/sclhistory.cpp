@@ -11,9 +11,6 @@ sclHistory::sclHistory(Kestrel *window)
     ui->tableWidget->listRows(QStringLiteral("Hitem"), QT_TRANSLATE_NOOP("sclTableView", "Modify record: Hitem who = %1 when = %2 what = %3 why = %4 version = %5 revision = %6"));
     ui->tableWidget->setWindow(window);
     ui->tableWidget->setButtons(ui->upBtn, ui->downBtn, ui->deleteBtn);
-    ui->upBtn->setEnabled(false);
-    ui->downBtn->setEnabled(false);
-    ui->deleteBtn->setEnabled(false);
 }
 
 sclHistory::~sclHistory() = default;

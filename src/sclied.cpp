@@ -39,9 +39,6 @@ sclIed::sclIed(Kestrel *window)
     attach(ui->LogTableWidget, ui->LogUpBtn, ui->LogDownBtn, ui->LogDeleteBtn);
     ui->RpTableWidget->setRptEnabledWidgets(ui->RpEnableCheckBox, ui->RpMaxSpinBox, ui->RpDescLineEdit,
                                             ui->CLnTableWidget);
-    ui->RpEnableCheckBox->setEnabled(false);
-    ui->RpMaxSpinBox->setEnabled(false);
-    ui->RpDescLineEdit->setEnabled(false);
 
     connect(ui->LdComboBox, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &sclIed::slotLdCurrentIndexChanged);

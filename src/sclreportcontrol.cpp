@@ -31,6 +31,10 @@ void sclReportControl::setRptEnabledWidgets(QCheckBox *enabled, QSpinBox *max, Q
     maxSpinBox = max;
     descLineEdit = description;
     clientTable = clients;
+    // They show the clicked block's settings; nothing is clicked yet.
+    for (QWidget *widget : {static_cast<QWidget *>(enabled), static_cast<QWidget *>(max),
+                            static_cast<QWidget *>(description)})
+        widget->setEnabled(false);
 }
 
 void sclReportControl::connectWidgets(bool on)

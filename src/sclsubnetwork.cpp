@@ -19,9 +19,6 @@ sclSubNetwork::sclSubNetwork(Kestrel *window)
                                 static_cast<sclTableView *>(ui->GSETableWidget),
                                 static_cast<sclTableView *>(ui->SMVTableWidget)})
         table->setWindow(window);
-    ui->upBtn->setEnabled(false);
-    ui->downBtn->setEnabled(false);
-    ui->deleteBtn->setEnabled(false);
     connect(ui->ConnectedAPTableWidget, &QTableWidget::itemClicked, this, &sclSubNetwork::slotItemClicked);
     connect(ui->ConnectedAPTableWidget, &sclTableView::elementDeleted, this, &sclSubNetwork::clearDetails);
 }

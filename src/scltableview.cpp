@@ -82,6 +82,11 @@ void sclTableView::setButtons(QAbstractButton *up, QAbstractButton *down, QAbstr
     upButton = up;
     downButton = down;
     deleteButton = remove;
+    // Nothing is clicked yet.
+    for (QAbstractButton *button : {upButton, downButton, deleteButton}) {
+        if (button)
+            button->setEnabled(false);
+    }
 }
 
 void sclTableView::setParentObject(XmlObject *parent, QWidget *ownerView)
