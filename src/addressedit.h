@@ -4,6 +4,7 @@
 #include "addressedititem.h"
 
 #include <QHBoxLayout>
+#include <QStyle>
 #include <QLabel>
 #include <QStringList>
 #include <QVector>
@@ -53,7 +54,12 @@ protected:
     // Appends field to the row; the first field takes the focus given to the editor.
     void addField(AddressEditItem *field)
     {
-        field->setMaximumSize(m_fieldSize);
+        // At least as wide as its widest part in the font in use, frame included.
+        const int widest = field->fontMetrics().horizontalAdvance(QString(field->maxLength(), QLatin1Char('0')))
+                + 2 * field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+        field->setMinimumWidth(qMin(widest, 64));
+        field->setMaximumSize(qMax(m_fieldSize.width(), field->minimumWidth()),
+                              qMax(m_fieldSize.height(), field->sizeHint().height()));
         if (m_fields.isEmpty()) {
             setFocusProxy(field);
         } else {

@@ -304,11 +304,16 @@ bool Kestrel::fileResolver(const QString &path)
     }
     qDeleteAll(m_roots);
     m_roots = roots;
+    refreshDocument();
+    m_progress->hide();
+    return true;
+}
+
+void Kestrel::refreshDocument()
+{
     XmlCheck::instance()->indexDocument(m_roots);
     buildTrees();
     linkTypes(m_roots);
-    m_progress->hide();
-    return true;
 }
 
 void Kestrel::buildTrees()

@@ -59,6 +59,9 @@ public:
     // (its parent link intact, for the views to find) until the file is closed;
     // the views of it and of anything inside it are closed.
     void detachElement(XmlObject *element);
+    // After a change of many parts at once (an import): the type and logical
+    // node indexes, both trees and the links of instances to their types anew.
+    void refreshDocument();
     // The sub-window of that title (showing element, when one is given), or null.
     QMdiSubWindow *findView(const QString &title, const XmlObject *element = nullptr) const;
 

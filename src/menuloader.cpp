@@ -9,6 +9,7 @@
 #include "xmlschema.h"
 #include "xmltreebuilder.h"
 #include "xmltreeitem.h"
+#include "xmlwizard.h"
 #include "xscomplex.h"
 #include "xsattrib.h"
 #include "xselement.h"
@@ -193,8 +194,13 @@ bool MenuLoader::canInsert(XmlTreeItem *item, const QString &childName) const
 
 void MenuLoader::slotMapped(const QString &text)
 {
-    if (text == tr("Import ICD file"))
-        return; // the import wizard plugs in here
+    if (text == tr("Import ICD file")) {
+        if (mainWindow->document().isEmpty())
+            return;
+        XmlWizard wizard(mainWindow);
+        wizard.exec();
+        return;
+    }
     XmlObject *element = currentElement();
     if (!element)
         return; // the item went away while the menu was open

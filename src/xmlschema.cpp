@@ -532,27 +532,31 @@ void XmlSchema::setDataTemplates(XmlObject *dataTypeTemplates)
     templateOwner = dataTypeTemplates;
     if (!dataTypeTemplates)
         return;
+    for (XmlObject *type : qAsConst(dataTypeTemplates->children))
+        addTemplate(type);
+}
+
+void XmlSchema::addTemplate(XmlObject *type)
+{
     const QString id = QStringLiteral("id");
-    for (XmlObject *type : qAsConst(dataTypeTemplates->children)) {
-        if (type->name == QLatin1String("LNodeType")) {
-            indexChildren(type, QStringLiteral("DO"), true);
-            lnodeTypeIndex.insert(lnodeTypeKey(type), type);
-            lnodeTypes.append(type);
-        } else if (type->name == QLatin1String("DOType")) {
-            indexChildren(type, QString(), false);
-            doTypeIndex.insert(type->attribute(id), type);
-            doTypes.append(type);
-        } else if (type->name == QLatin1String("DAType")) {
-            indexChildren(type, QStringLiteral("BDA"), false);
-            daTypeIndex.insert(type->attribute(id), type);
-            daTypes.append(type);
-        } else if (type->name == QLatin1String("EnumType")) {
-            indexEnumValues(type);
-            enumTypeIndex.insert(type->attribute(id), type);
-            enumTypes.append(type);
-        } else {
-            qDebug().noquote() << tr("[Schema check]Warning: Unhandled type");
-        }
+    if (type->name == QLatin1String("LNodeType")) {
+        indexChildren(type, QStringLiteral("DO"), true);
+        lnodeTypeIndex.insert(lnodeTypeKey(type), type);
+        lnodeTypes.append(type);
+    } else if (type->name == QLatin1String("DOType")) {
+        indexChildren(type, QString(), false);
+        doTypeIndex.insert(type->attribute(id), type);
+        doTypes.append(type);
+    } else if (type->name == QLatin1String("DAType")) {
+        indexChildren(type, QStringLiteral("BDA"), false);
+        daTypeIndex.insert(type->attribute(id), type);
+        daTypes.append(type);
+    } else if (type->name == QLatin1String("EnumType")) {
+        indexEnumValues(type);
+        enumTypeIndex.insert(type->attribute(id), type);
+        enumTypes.append(type);
+    } else {
+        qDebug().noquote() << tr("[Schema check]Warning: Unhandled type");
     }
 }
 

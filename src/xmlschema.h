@@ -73,6 +73,8 @@ public:
     XmlObject *findDAType(const QString &id) const;
 
     void setDataTemplates(XmlObject *dataTypeTemplates);
+    // Indexes one type element added to the document's DataTypeTemplates.
+    void addTemplate(XmlObject *type);
     void clearDataTemplates();
     void removeLNodeType(XmlObject *type);
     void removeDOType(XmlObject *type);
