@@ -958,6 +958,395 @@ Please input the value bewteen 0 with 255.</translation>
     </message>
 </context>
 <context>
+    <name>XmlTemplateMerge</name>
+    <message>
+        <source>Import ICD file, replace %1 %2 failed.</source>
+        <translation>Import ICD file, replace %1 %2 failed.</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, replace %1 = %2.</source>
+        <translation>Modify record: Import ICD file, replace %1 = %2.</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, add prefix %1 = %2.</source>
+        <translation>Modify record: Import ICD file, add prefix %1 = %2.</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, insert %1 = %2.</source>
+        <translation>Modify record: Import ICD file, insert %1 = %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizard</name>
+    <message>
+        <source>Import ICD file Wizard</source>
+        <translation>Import ICD file Wizard</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, add IED = %1 - %2.</source>
+        <translation>Modify record: Import ICD file, add IED = %1 - %2.</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, Add ConnectedAP = %1 - %2.</source>
+        <translation>Modify record: Import ICD file, Add ConnectedAP = %1 - %2.</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, add DataTypeTemplates.</source>
+        <translation>Modify record: Import ICD file, add DataTypeTemplates.</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, alter LN %1 to %2.</source>
+        <translation>Modify record: Import ICD file, alter LN %1 to %2.</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardCheck</name>
+    <message>
+        <source>Inspect</source>
+        <translation>Inspect</translation>
+    </message>
+    <message>
+        <source>To load the file to XML,semantics,schema checking.</source>
+        <translation>To load the file to XML,semantics,schema checking.</translation>
+    </message>
+    <message>
+        <source>Ignored schema check!</source>
+        <translation>Ignored schema check!</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardConnectedAPS</name>
+    <message>
+        <source>For ICD file access point in the configuration.</source>
+        <translation>For ICD file access point in the configuration.</translation>
+    </message>
+    <message>
+        <source>AccessPoint:</source>
+        <translation>AccessPoint:</translation>
+    </message>
+    <message>
+        <source>Add SubNetwork</source>
+        <translation>Add SubNetwork</translation>
+    </message>
+    <message>
+        <source>A Network</source>
+        <translation>A Network</translation>
+    </message>
+    <message>
+        <source>SubNetwork:</source>
+        <translation>SubNetwork:</translation>
+    </message>
+    <message>
+        <source>IPAddress:</source>
+        <translation>IPAddress:</translation>
+    </message>
+    <message>
+        <source>NetMask:</source>
+        <translation>NetMask:</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>GateWay:</translation>
+    </message>
+    <message>
+        <source>B Network</source>
+        <translation>B Network</translation>
+    </message>
+    <message>
+        <source>Tips:click on the header selection/all don&apos;t choose</source>
+        <translation>Tips:click on the header selection/all don&apos;t choose</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>state</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>cbName</source>
+        <translation>cbName</translation>
+    </message>
+    <message>
+        <source>ldInst</source>
+        <translation>ldInst</translation>
+    </message>
+    <message>
+        <source>SubNetwork(A)</source>
+        <translation>SubNetwork(A)</translation>
+    </message>
+    <message>
+        <source>MAC-Address(A)</source>
+        <translation>MAC-Address(A)</translation>
+    </message>
+    <message>
+        <source>SubNetwork(B)</source>
+        <translation>SubNetwork(B)</translation>
+    </message>
+    <message>
+        <source>MAC-Address(B)</source>
+        <translation>MAC-Address(B)</translation>
+    </message>
+    <message>
+        <source>AccessPoint - %1</source>
+        <translation>AccessPoint - %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>A net&apos;s subNetWork can&apos;t empty.</source>
+        <translation>A net&apos;s subNetWork can&apos;t empty.</translation>
+    </message>
+    <message>
+        <source>B net&apos;s subNetWork can&apos;t empty.</source>
+        <translation>B net&apos;s subNetWork can&apos;t empty.</translation>
+    </message>
+    <message>
+        <source>Input addr is incomplete. addr = %1.</source>
+        <translation>Input addr is incomplete. addr = %1.</translation>
+    </message>
+    <message>
+        <source>The subNetWork can&apos;t the same.</source>
+        <translation>The subNetWork can&apos;t the same.</translation>
+    </message>
+    <message>
+        <source>The ip address can&apos;t the same.</source>
+        <translation>The ip address can&apos;t the same.</translation>
+    </message>
+    <message>
+        <source>The SubNetwork(A) can&apos;t empty.</source>
+        <translation>The SubNetwork(A) can&apos;t empty.</translation>
+    </message>
+    <message>
+        <source>The SubNetwork can&apos;t the same.</source>
+        <translation>The SubNetwork can&apos;t the same.</translation>
+    </message>
+    <message>
+        <source>The Mac-Address(A) can&apos;t empty.</source>
+        <translation>The Mac-Address(A) can&apos;t empty.</translation>
+    </message>
+    <message>
+        <source>The Mac-Address can&apos;t the same.</source>
+        <translation>The Mac-Address can&apos;t the same.</translation>
+    </message>
+    <message>
+        <source>Not found Communication, Please add back to the main window.</source>
+        <translation>Not found Communication, Please add back to the main window.</translation>
+    </message>
+    <message>
+        <source>Not found SubNetwork %1.</source>
+        <translation>Not found SubNetwork %1.</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardDataTypeTemplates</name>
+    <message>
+        <source>Revise - DataTypeTemplates</source>
+        <translation>Revise - DataTypeTemplates</translation>
+    </message>
+    <message>
+        <source>Compare in the ICD DataTypeTemplates in the content and SCD, found that do not agree to revise.</source>
+        <translation>Compare in the ICD DataTypeTemplates in the content and SCD, found that do not agree to revise.</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>id name</source>
+        <translation>id name</translation>
+    </message>
+    <message>
+        <source>ignore icd</source>
+        <translation>ignore icd</translation>
+    </message>
+    <message>
+        <source>replace scd</source>
+        <translation>replace scd</translation>
+    </message>
+    <message>
+        <source>prefix</source>
+        <translation>prefix</translation>
+    </message>
+    <message>
+        <source>prefix name</source>
+        <translation>prefix name</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Tips:click on the header selection/all don&apos;t choose</source>
+        <translation>Tips:click on the header selection/all don&apos;t choose</translation>
+    </message>
+    <message>
+        <source>Not found different type.</source>
+        <translation>Not found different type.</translation>
+    </message>
+    <message>
+        <source>ignore</source>
+        <translation>ignore</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>replace</translation>
+    </message>
+    <message>
+        <source>Not found the selected prefix.</source>
+        <translation>Not found the selected prefix.</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Please select operation of the %1.</source>
+        <translation>Please select operation of the %1.</translation>
+    </message>
+    <message>
+        <source>Please enter prefix name of the %1.</source>
+        <translation>Please enter prefix name of the %1.</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardFinish</name>
+    <message>
+        <source>Finish</source>
+        <translation>Finish</translation>
+    </message>
+    <message>
+        <source>Import ICD file process information, please confirm after finish ICD file import work.</source>
+        <translation>Import ICD file process information, please confirm after finish ICD file import work.</translation>
+    </message>
+    <message>
+        <source>Load:</source>
+        <translation>Load:</translation>
+    </message>
+    <message>
+        <source>Inspect:</source>
+        <translation>Inspect:</translation>
+    </message>
+    <message>
+        <source>ignore check.</source>
+        <translation>ignore check.</translation>
+    </message>
+    <message>
+        <source>AccessPoint:</source>
+        <translation>AccessPoint:</translation>
+    </message>
+    <message>
+        <source>Add ConnectedAP = %1 - %2.</source>
+        <translation>Add ConnectedAP = %1 - %2.</translation>
+    </message>
+    <message>
+        <source> IP: %1</source>
+        <translation> IP: %1</translation>
+    </message>
+    <message>
+        <source> MAC-Address: %1</source>
+        <translation> MAC-Address: %1</translation>
+    </message>
+    <message>
+        <source>DataTypeTemplates:</source>
+        <translation>DataTypeTemplates:</translation>
+    </message>
+    <message>
+        <source>LNodeTypes:</source>
+        <translation>LNodeTypes:</translation>
+    </message>
+    <message>
+        <source>DoTypes:</source>
+        <translation>DoTypes:</translation>
+    </message>
+    <message>
+        <source>DaTypes:</source>
+        <translation>DaTypes:</translation>
+    </message>
+    <message>
+        <source>EnumTypes:</source>
+        <translation>EnumTypes:</translation>
+    </message>
+    <message>
+        <source>insert:  %1</source>
+        <translation>insert:  %1</translation>
+    </message>
+    <message>
+        <source>ignore:  %1</source>
+        <translation>ignore:  %1</translation>
+    </message>
+    <message>
+        <source>replace: %1</source>
+        <translation>replace: %1</translation>
+    </message>
+    <message>
+        <source>prefix:  %1 to %2</source>
+        <translation>prefix:  %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardLoad</name>
+    <message>
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Specify will load of ICD,CID,XML documents and information.</source>
+        <translation>Specify will load of ICD,CID,XML documents and information.</translation>
+    </message>
+    <message>
+        <source>Input IED name :</source>
+        <translation>Input IED name :</translation>
+    </message>
+    <message>
+        <source>example: PM2201</source>
+        <translation>example: PM2201</translation>
+    </message>
+    <message>
+        <source>Input IED desc :</source>
+        <translation>Input IED desc :</translation>
+    </message>
+    <message>
+        <source>example: 220kV #1 line protective device</source>
+        <translation>example: 220kV #1 line protective device</translation>
+    </message>
+    <message>
+        <source>Load file name :</source>
+        <translation>Load file name :</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Load File</source>
+        <translation>Load File</translation>
+    </message>
+    <message>
+        <source>ICD files(*.icd);;All files(*.*)</source>
+        <translation>ICD files(*.icd);;All files(*.*)</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>IED name %1 already exist, Please input again.</source>
+        <translation>IED name %1 already exist, Please input again.</translation>
+    </message>
+    <message>
+        <source>Please wait, SCL file parsing ......</source>
+        <translation>Please wait, SCL file parsing ......</translation>
+    </message>
+    <message>
+        <source>Load file %1 failed.</source>
+        <translation>Load file %1 failed.</translation>
+    </message>
+</context>
+<context>
     <name>attribute</name>
     <message>
         <source>Name</source>

@@ -958,6 +958,395 @@ Please input the value bewteen 0 with 255.</source>
     </message>
 </context>
 <context>
+    <name>XmlTemplateMerge</name>
+    <message>
+        <source>Import ICD file, replace %1 %2 failed.</source>
+        <translation>导入ICD文件，替换 %1 %2 失败。</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, replace %1 = %2.</source>
+        <translation>Modify record: 导入ICD文件，替换 %1 = %2。</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, add prefix %1 = %2.</source>
+        <translation>Modify record: 导入ICD文件，添加前缀 %1 = %2。</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, insert %1 = %2.</source>
+        <translation>Modify record: 导入ICD文件，插入 %1 = %2。</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizard</name>
+    <message>
+        <source>Import ICD file Wizard</source>
+        <translation>导入ICD文件向导</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, add IED = %1 - %2.</source>
+        <translation>Modify record: 导入ICD文件，添加 IED = %1 - %2。</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, Add ConnectedAP = %1 - %2.</source>
+        <translation>Modify record: 导入ICD文件，添加 ConnectedAP = %1 - %2。</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, add DataTypeTemplates.</source>
+        <translation>Modify record: 导入ICD文件，添加 DataTypeTemplates。</translation>
+    </message>
+    <message>
+        <source>Modify record: Import ICD file, alter LN %1 to %2.</source>
+        <translation>Modify record: 导入ICD文件，将 LN %1 改为 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardCheck</name>
+    <message>
+        <source>Inspect</source>
+        <translation>检查</translation>
+    </message>
+    <message>
+        <source>To load the file to XML,semantics,schema checking.</source>
+        <translation>对加载的文件进行XML、语义和Schema检查。</translation>
+    </message>
+    <message>
+        <source>Ignored schema check!</source>
+        <translation>已忽略Schema检查！</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardConnectedAPS</name>
+    <message>
+        <source>For ICD file access point in the configuration.</source>
+        <translation>配置ICD文件的访问点。</translation>
+    </message>
+    <message>
+        <source>AccessPoint:</source>
+        <translation>访问点：</translation>
+    </message>
+    <message>
+        <source>Add SubNetwork</source>
+        <translation>添加子网</translation>
+    </message>
+    <message>
+        <source>A Network</source>
+        <translation>A网</translation>
+    </message>
+    <message>
+        <source>SubNetwork:</source>
+        <translation>子网：</translation>
+    </message>
+    <message>
+        <source>IPAddress:</source>
+        <translation>IP地址：</translation>
+    </message>
+    <message>
+        <source>NetMask:</source>
+        <translation>子网掩码：</translation>
+    </message>
+    <message>
+        <source>GateWay:</source>
+        <translation>网关：</translation>
+    </message>
+    <message>
+        <source>B Network</source>
+        <translation>B网</translation>
+    </message>
+    <message>
+        <source>Tips:click on the header selection/all don&apos;t choose</source>
+        <translation>提示：点击表头全选/全不选</translation>
+    </message>
+    <message>
+        <source>state</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>cbName</source>
+        <translation>cbName</translation>
+    </message>
+    <message>
+        <source>ldInst</source>
+        <translation>ldInst</translation>
+    </message>
+    <message>
+        <source>SubNetwork(A)</source>
+        <translation>子网(A)</translation>
+    </message>
+    <message>
+        <source>MAC-Address(A)</source>
+        <translation>MAC地址(A)</translation>
+    </message>
+    <message>
+        <source>SubNetwork(B)</source>
+        <translation>子网(B)</translation>
+    </message>
+    <message>
+        <source>MAC-Address(B)</source>
+        <translation>MAC地址(B)</translation>
+    </message>
+    <message>
+        <source>AccessPoint - %1</source>
+        <translation>访问点 - %1</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>A net&apos;s subNetWork can&apos;t empty.</source>
+        <translation>A网的子网不能为空。</translation>
+    </message>
+    <message>
+        <source>B net&apos;s subNetWork can&apos;t empty.</source>
+        <translation>B网的子网不能为空。</translation>
+    </message>
+    <message>
+        <source>Input addr is incomplete. addr = %1.</source>
+        <translation>输入的地址不完整。地址 = %1。</translation>
+    </message>
+    <message>
+        <source>The subNetWork can&apos;t the same.</source>
+        <translation>子网不能相同。</translation>
+    </message>
+    <message>
+        <source>The ip address can&apos;t the same.</source>
+        <translation>IP地址不能相同。</translation>
+    </message>
+    <message>
+        <source>The SubNetwork(A) can&apos;t empty.</source>
+        <translation>子网(A)不能为空。</translation>
+    </message>
+    <message>
+        <source>The SubNetwork can&apos;t the same.</source>
+        <translation>子网不能相同。</translation>
+    </message>
+    <message>
+        <source>The Mac-Address(A) can&apos;t empty.</source>
+        <translation>MAC地址(A)不能为空。</translation>
+    </message>
+    <message>
+        <source>The Mac-Address can&apos;t the same.</source>
+        <translation>MAC地址不能相同。</translation>
+    </message>
+    <message>
+        <source>Not found Communication, Please add back to the main window.</source>
+        <translation>未找到Communication，请在主窗口中添加。</translation>
+    </message>
+    <message>
+        <source>Not found SubNetwork %1.</source>
+        <translation>未找到子网 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardDataTypeTemplates</name>
+    <message>
+        <source>Revise - DataTypeTemplates</source>
+        <translation>修订 - DataTypeTemplates</translation>
+    </message>
+    <message>
+        <source>Compare in the ICD DataTypeTemplates in the content and SCD, found that do not agree to revise.</source>
+        <translation>比较ICD与SCD的DataTypeTemplates内容，对不一致的类型进行修订。</translation>
+    </message>
+    <message>
+        <source>type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>id name</source>
+        <translation>id名称</translation>
+    </message>
+    <message>
+        <source>ignore icd</source>
+        <translation>忽略ICD</translation>
+    </message>
+    <message>
+        <source>replace scd</source>
+        <translation>替换SCD</translation>
+    </message>
+    <message>
+        <source>prefix</source>
+        <translation>前缀</translation>
+    </message>
+    <message>
+        <source>prefix name</source>
+        <translation>前缀名称</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>Tips:click on the header selection/all don&apos;t choose</source>
+        <translation>提示：点击表头全选/全不选</translation>
+    </message>
+    <message>
+        <source>Not found different type.</source>
+        <translation>未发现不同的类型。</translation>
+    </message>
+    <message>
+        <source>ignore</source>
+        <translation>忽略</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>Not found the selected prefix.</source>
+        <translation>未找到已选择前缀的行。</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Please select operation of the %1.</source>
+        <translation>请选择 %1 的操作。</translation>
+    </message>
+    <message>
+        <source>Please enter prefix name of the %1.</source>
+        <translation>请输入 %1 的前缀名称。</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardFinish</name>
+    <message>
+        <source>Finish</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>Import ICD file process information, please confirm after finish ICD file import work.</source>
+        <translation>导入ICD文件的处理信息，请确认后完成ICD文件导入。</translation>
+    </message>
+    <message>
+        <source>Load:</source>
+        <translation>加载：</translation>
+    </message>
+    <message>
+        <source>Inspect:</source>
+        <translation>检查：</translation>
+    </message>
+    <message>
+        <source>ignore check.</source>
+        <translation>忽略检查。</translation>
+    </message>
+    <message>
+        <source>AccessPoint:</source>
+        <translation>访问点：</translation>
+    </message>
+    <message>
+        <source>Add ConnectedAP = %1 - %2.</source>
+        <translation>添加 ConnectedAP = %1 - %2。</translation>
+    </message>
+    <message>
+        <source> IP: %1</source>
+        <translation> IP：%1</translation>
+    </message>
+    <message>
+        <source> MAC-Address: %1</source>
+        <translation> MAC地址：%1</translation>
+    </message>
+    <message>
+        <source>DataTypeTemplates:</source>
+        <translation>DataTypeTemplates：</translation>
+    </message>
+    <message>
+        <source>LNodeTypes:</source>
+        <translation>LNodeTypes：</translation>
+    </message>
+    <message>
+        <source>DoTypes:</source>
+        <translation>DoTypes：</translation>
+    </message>
+    <message>
+        <source>DaTypes:</source>
+        <translation>DaTypes：</translation>
+    </message>
+    <message>
+        <source>EnumTypes:</source>
+        <translation>EnumTypes：</translation>
+    </message>
+    <message>
+        <source>insert:  %1</source>
+        <translation>插入：  %1</translation>
+    </message>
+    <message>
+        <source>ignore:  %1</source>
+        <translation>忽略：  %1</translation>
+    </message>
+    <message>
+        <source>replace: %1</source>
+        <translation>替换：  %1</translation>
+    </message>
+    <message>
+        <source>prefix:  %1 to %2</source>
+        <translation>前缀：  %1 改为 %2</translation>
+    </message>
+</context>
+<context>
+    <name>XmlWizardLoad</name>
+    <message>
+        <source>Load</source>
+        <translation>加载</translation>
+    </message>
+    <message>
+        <source>Specify will load of ICD,CID,XML documents and information.</source>
+        <translation>指定要加载的ICD、CID、XML文件及信息。</translation>
+    </message>
+    <message>
+        <source>Input IED name :</source>
+        <translation>输入IED名称：</translation>
+    </message>
+    <message>
+        <source>example: PM2201</source>
+        <translation>例如：PM2201</translation>
+    </message>
+    <message>
+        <source>Input IED desc :</source>
+        <translation>输入IED描述：</translation>
+    </message>
+    <message>
+        <source>example: 220kV #1 line protective device</source>
+        <translation>例如：220kV #1 线路保护装置</translation>
+    </message>
+    <message>
+        <source>Load file name :</source>
+        <translation>加载文件名：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Load File</source>
+        <translation>加载文件</translation>
+    </message>
+    <message>
+        <source>ICD files(*.icd);;All files(*.*)</source>
+        <translation>ICD文件(*.icd);;所有文件(*.*)</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>IED name %1 already exist, Please input again.</source>
+        <translation>IED名称 %1 已存在，请重新输入。</translation>
+    </message>
+    <message>
+        <source>Please wait, SCL file parsing ......</source>
+        <translation>请稍候，正在解析SCL文件......</translation>
+    </message>
+    <message>
+        <source>Load file %1 failed.</source>
+        <translation>加载文件 %1 失败。</translation>
+    </message>
+</context>
+<context>
     <name>attribute</name>
     <message>
         <source>Name</source>
