@@ -27,6 +27,19 @@ inline XmlObject *makeElement(const QString &name, XmlObject *parent = nullptr,
     return element;
 }
 
+// Whether two subtrees hold the same names, texts, attributes and children, in order.
+inline bool sameTree(const XmlObject *a, const XmlObject *b)
+{
+    if (a->name != b->name || a->value != b->value || a->attributes != b->attributes
+        || a->children.size() != b->children.size())
+        return false;
+    for (int i = 0; i < a->children.size(); ++i) {
+        if (!sameTree(a->children.at(i), b->children.at(i)))
+            return false;
+    }
+    return true;
+}
+
 // Records what a reader, writer or check reports as progress.
 class ProgressSpy : public Progress
 {

@@ -1,5 +1,6 @@
 #include "attribute.h"
 #include "guitestsupport.h"
+#include "testtree.h"
 #include "kestrel.h"
 #include "sclcommunication.h"
 #include "sclhistory.h"
@@ -104,22 +105,6 @@ QStringList childNames(const XmlObject *parent, const QString &name, const QStri
             result.append(child->attribute(key));
     }
     return result;
-}
-
-bool sameTree(const XmlObject *a, const XmlObject *b)
-{
-    if (a->name != b->name || a->value != b->value || a->attributes.size() != b->attributes.size()
-        || a->children.size() != b->children.size())
-        return false;
-    for (auto it = a->attributes.begin(); it != a->attributes.end(); ++it) {
-        if (b->attribute(it.key()) != it.value())
-            return false;
-    }
-    for (int i = 0; i < a->children.size(); ++i) {
-        if (!sameTree(a->children.at(i), b->children.at(i)))
-            return false;
-    }
-    return true;
 }
 
 } // namespace

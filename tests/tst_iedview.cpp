@@ -1,5 +1,6 @@
 #include "attribute.h"
 #include "guitestsupport.h"
+#include "testtree.h"
 #include "kestrel.h"
 #include "objectcombobox.h"
 #include "objecttablewidgetitem.h"
@@ -28,18 +29,6 @@ namespace {
 enum Tab { DeviceTab, NodeTab, DataSetTab, GseTab, SmvTab, InputTab, ReportTab, LogTab };
 
 const QString Refused = QStringLiteral("This is required key, Value can't be empty.");
-
-bool sameTree(const XmlObject *a, const XmlObject *b)
-{
-    if (a->name != b->name || a->value != b->value || a->attributes != b->attributes
-        || a->children.size() != b->children.size())
-        return false;
-    for (int i = 0; i < a->children.size(); ++i) {
-        if (!sameTree(a->children.at(i), b->children.at(i)))
-            return false;
-    }
-    return true;
-}
 
 // The first cell that carries element.
 QTableWidgetItem *itemOf(const QTableWidget *table, const XmlObject *element)

@@ -1,4 +1,5 @@
 #include "guitestsupport.h"
+#include "testtree.h"
 #include "kestrel.h"
 #include "qipaddressedit.h"
 #include "xmlobject.h"
@@ -47,18 +48,6 @@ QString describe(const XmlObject *connectedAp)
         children.append(entry);
     }
     return connectedAp->parent->attribute("name") + ": " + children.join(", ");
-}
-
-bool sameTree(const XmlObject *a, const XmlObject *b)
-{
-    if (a->name != b->name || a->value != b->value || a->attributes != b->attributes
-        || a->children.size() != b->children.size())
-        return false;
-    for (int i = 0; i < a->children.size(); ++i) {
-        if (!sameTree(a->children.at(i), b->children.at(i)))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
