@@ -2,8 +2,11 @@
 #include "ui_kestrel.h"
 
 #include "dialogprogress.h"
+#include "dlgabout.h"
+#include "dlgemail.h"
 #include "dlgsetting.h"
 #include "menuloader.h"
+#include "nvprocess.h"
 #include "sclcommunication.h"
 #include "sclhistory.h"
 #include "sclied.h"
@@ -523,17 +526,27 @@ void Kestrel::slotSetting()
 
 void Kestrel::slotFeedBack()
 {
-    // The feedback mail dialog plugs in here.
+    DlgEmail dialog(m_prompt.get(), this);
+    dialog.exec();
 }
 
 void Kestrel::slotUpdate()
 {
-    // The updater launch plugs in here.
+    // The updater lies beside the program; one running copy is enough.
+    const QString updater = QStringLiteral("Update.exe");
+    nvProcess process;
+    int pid = 0;
+    int parentPid = 0;
+    if (process.findProcess(pid, parentPid, updater))
+        return;
+    const QString directory = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    process.SystemExec(directory + updater, updater, QString(), directory);
 }
 
 void Kestrel::slotAbout()
 {
-    // The about dialog plugs in here.
+    DlgAbout dialog(this);
+    dialog.exec();
 }
 
 void Kestrel::slotCheckSchema()

@@ -1,0 +1,6 @@
+#include "mimehtml.h"
+
+MimeHtml::MimeHtml(const QString &html) : MimeText(html)
+{
+    setContentType(QStringLiteral("text/html"));
+}
