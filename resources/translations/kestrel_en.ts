@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DlgAbout</name>
+    <message>
+        <source>About ...</source>
+        <translation>About ...</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>The Kestrel team, Norvane</source>
+        <translation>The Kestrel team, Norvane</translation>
+    </message>
+    <message>
+        <source> Version Description</source>
+        <translation> Version Description</translation>
+    </message>
+    <message>
+        <source> &gt; Element table views: IED, Communication, SubNetwork and History.</source>
+        <translation> &gt; Element table views: IED, Communication, SubNetwork and History.</translation>
+    </message>
+    <message>
+        <source> &gt; Import ICD file.</source>
+        <translation> &gt; Import ICD file.</translation>
+    </message>
+    <message>
+        <source> &gt; Feedback mail and updater launch.</source>
+        <translation> &gt; Feedback mail and updater launch.</translation>
+    </message>
+    <message>
+        <source> History Version 1.0.1</source>
+        <translation> History Version 1.0.1</translation>
+    </message>
+    <message>
+        <source> &gt; Added: File drag and drop function.</source>
+        <translation> &gt; Added: File drag and drop function.</translation>
+    </message>
+    <message>
+        <source> &gt; Semantic check and DataTypeTemplates check.</source>
+        <translation> &gt; Semantic check and DataTypeTemplates check.</translation>
+    </message>
+    <message>
+        <source> &gt; Chinese and English switch.</source>
+        <translation> &gt; Chinese and English switch.</translation>
+    </message>
+    <message>
+        <source> History Version 1.0.0</source>
+        <translation> History Version 1.0.0</translation>
+    </message>
+    <message>
+        <source> &gt; SCL file open, edit and save.</source>
+        <translation> &gt; SCL file open, edit and save.</translation>
+    </message>
+    <message>
+        <source> &gt; Attribute editing from the SCL schema.</source>
+        <translation> &gt; Attribute editing from the SCL schema.</translation>
+    </message>
+</context>
+<context>
     <name>DlgCompareXml</name>
     <message>
         <source>Xml Compare</source>
@@ -22,6 +89,65 @@
     <message>
         <source>scdObject</source>
         <translation>scdObject</translation>
+    </message>
+</context>
+<context>
+    <name>DlgEmail</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Questions or Suggestions</source>
+        <translation>Questions or Suggestions</translation>
+    </message>
+    <message>
+        <source>Please input your name</source>
+        <translation>Please input your name</translation>
+    </message>
+    <message>
+        <source>Please input your email address</source>
+        <translation>Please input your email address</translation>
+    </message>
+    <message>
+        <source>If you want to reply, please fill in</source>
+        <translation>If you want to reply, please fill in</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>&amp;Send</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Please enter questions or suggestions the content.</source>
+        <translation>Please enter questions or suggestions the content.</translation>
+    </message>
+    <message>
+        <source>Please enter your name.</source>
+        <translation>Please enter your name.</translation>
+    </message>
+    <message>
+        <source>No feedback mailbox is set up on this computer: the settings group &quot;feedback&quot; needs host and account (and port, connection, user, password as the server wants them).</source>
+        <translation>No feedback mailbox is set up on this computer: the settings group &quot;feedback&quot; needs host and account (and port, connection, user, password as the server wants them).</translation>
+    </message>
+    <message>
+        <source>SMTP connect failed.</source>
+        <translation>SMTP connect failed.</translation>
+    </message>
+    <message>
+        <source>Login failed.</source>
+        <translation>Login failed.</translation>
+    </message>
+    <message>
+        <source>Send email failed, Please check the network is normal.</source>
+        <translation>Send email failed, Please check the network is normal.</translation>
+    </message>
+    <message>
+        <source>Send email succeed, Thank you for your support.</source>
+        <translation>Send email succeed, Thank you for your support.</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1496,25 @@ Please input the value bewteen 0 with 255.</translation>
     <message>
         <source>SCL Schema file load succeed.</source>
         <translation>SCL Schema file load succeed.</translation>
+    </message>
+</context>
+<context>
+    <name>nvProcess</name>
+    <message>
+        <source>Into SystemExec[%1,%2,%3].</source>
+        <translation>Into SystemExec[%1,%2,%3].</translation>
+    </message>
+    <message>
+        <source>File[%1] is not exists!</source>
+        <translation>File[%1] is not exists!</translation>
+    </message>
+    <message>
+        <source>File[%1] Permission denied!</source>
+        <translation>File[%1] Permission denied!</translation>
+    </message>
+    <message>
+        <source>CreateProcess returned %1!</source>
+        <translation>CreateProcess returned %1!</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>DlgAbout</name>
+    <message>
+        <source>About ...</source>
+        <translation>关于 ...</translation>
+    </message>
+    <message>
+        <source>Author:</source>
+        <translation>作者：</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>版本：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>The Kestrel team, Norvane</source>
+        <translation>Norvane Kestrel 团队</translation>
+    </message>
+    <message>
+        <source> Version Description</source>
+        <translation> 版本说明</translation>
+    </message>
+    <message>
+        <source> &gt; Element table views: IED, Communication, SubNetwork and History.</source>
+        <translation> &gt; 元素表格视图：IED、Communication、SubNetwork 和 History。</translation>
+    </message>
+    <message>
+        <source> &gt; Import ICD file.</source>
+        <translation> &gt; 导入ICD文件。</translation>
+    </message>
+    <message>
+        <source> &gt; Feedback mail and updater launch.</source>
+        <translation> &gt; 反馈邮件和启动更新程序。</translation>
+    </message>
+    <message>
+        <source> History Version 1.0.1</source>
+        <translation> 历史版本 1.0.1</translation>
+    </message>
+    <message>
+        <source> &gt; Added: File drag and drop function.</source>
+        <translation> &gt; 新增：文件拖放功能。</translation>
+    </message>
+    <message>
+        <source> &gt; Semantic check and DataTypeTemplates check.</source>
+        <translation> &gt; 语义校验和 DataTypeTemplates 校验。</translation>
+    </message>
+    <message>
+        <source> &gt; Chinese and English switch.</source>
+        <translation> &gt; 中英文切换。</translation>
+    </message>
+    <message>
+        <source> History Version 1.0.0</source>
+        <translation> 历史版本 1.0.0</translation>
+    </message>
+    <message>
+        <source> &gt; SCL file open, edit and save.</source>
+        <translation> &gt; SCL文件的打开、编辑和保存。</translation>
+    </message>
+    <message>
+        <source> &gt; Attribute editing from the SCL schema.</source>
+        <translation> &gt; 按SCL Schema编辑属性。</translation>
+    </message>
+</context>
+<context>
     <name>DlgCompareXml</name>
     <message>
         <source>Xml Compare</source>
@@ -22,6 +89,65 @@
     <message>
         <source>scdObject</source>
         <translation>scdObject</translation>
+    </message>
+</context>
+<context>
+    <name>DlgEmail</name>
+    <message>
+        <source>Feedback</source>
+        <translation>反馈</translation>
+    </message>
+    <message>
+        <source>Questions or Suggestions</source>
+        <translation>问题或建议</translation>
+    </message>
+    <message>
+        <source>Please input your name</source>
+        <translation>请输入您的姓名</translation>
+    </message>
+    <message>
+        <source>Please input your email address</source>
+        <translation>请输入您的邮箱地址</translation>
+    </message>
+    <message>
+        <source>If you want to reply, please fill in</source>
+        <translation>如需回复，请填写</translation>
+    </message>
+    <message>
+        <source>&amp;Send</source>
+        <translation>发送(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Please enter questions or suggestions the content.</source>
+        <translation>请输入问题或建议的内容。</translation>
+    </message>
+    <message>
+        <source>Please enter your name.</source>
+        <translation>请输入您的姓名。</translation>
+    </message>
+    <message>
+        <source>No feedback mailbox is set up on this computer: the settings group &quot;feedback&quot; needs host and account (and port, connection, user, password as the server wants them).</source>
+        <translation>本机未设置反馈邮箱：设置组 &quot;feedback&quot; 需要 host 和 account（以及服务器要求的 port、connection、user、password）。</translation>
+    </message>
+    <message>
+        <source>SMTP connect failed.</source>
+        <translation>SMTP连接失败。</translation>
+    </message>
+    <message>
+        <source>Login failed.</source>
+        <translation>登录失败。</translation>
+    </message>
+    <message>
+        <source>Send email failed, Please check the network is normal.</source>
+        <translation>发送邮件失败，请检查网络是否正常。</translation>
+    </message>
+    <message>
+        <source>Send email succeed, Thank you for your support.</source>
+        <translation>发送邮件成功，感谢您的支持。</translation>
     </message>
 </context>
 <context>
@@ -1370,6 +1496,25 @@ Please input the value bewteen 0 with 255.</source>
     <message>
         <source>SCL Schema file load succeed.</source>
         <translation>SCL Schema文件加载成功。</translation>
+    </message>
+</context>
+<context>
+    <name>nvProcess</name>
+    <message>
+        <source>Into SystemExec[%1,%2,%3].</source>
+        <translation>进入 SystemExec[%1,%2,%3]。</translation>
+    </message>
+    <message>
+        <source>File[%1] is not exists!</source>
+        <translation>文件[%1]不存在！</translation>
+    </message>
+    <message>
+        <source>File[%1] Permission denied!</source>
+        <translation>文件[%1]权限被拒绝！</translation>
+    </message>
+    <message>
+        <source>CreateProcess returned %1!</source>
+        <translation>CreateProcess 返回 %1！</translation>
     </message>
 </context>
 <context>
