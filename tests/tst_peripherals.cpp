@@ -105,14 +105,19 @@ void TestPeripherals::findProcessMatchesWholeNamesOfOthers()
     // The program itself never counts.
     QVERIFY(!process.findProcess(pid, parentPid, QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
 
+    // A program of a name nothing else on this computer has.
+    const QString name = QStringLiteral("probe%1.exe").arg(QCoreApplication::applicationPid());
+    const QString probe = m_dir.filePath(name);
+    QVERIFY(QFile::copy(QStandardPaths::findExecutable("sleep"), probe));
+    QFile(probe).setPermissions(QFile::ReadOwner | QFile::ExeOwner);
     QProcess sleeper;
-    sleeper.start("sleep", {"30"});
+    sleeper.start(probe, {"30"});
     QVERIFY(sleeper.waitForStarted());
-    QVERIFY(process.findProcess(pid, parentPid, "sleep"));
+    QVERIFY(process.findProcess(pid, parentPid, name));
     QCOMPARE(qint64(pid), sleeper.processId());
     QCOMPARE(qint64(parentPid), QCoreApplication::applicationPid());
     // A name that only occurs inside the wanted one is another program.
-    QVERIFY(!process.findProcess(pid, parentPid, "asleep.exe"));
+    QVERIFY(!process.findProcess(pid, parentPid, "x" + name));
     sleeper.kill();
     sleeper.waitForFinished();
 }
