@@ -633,10 +633,7 @@ void Kestrel::slotXmlItemClicked(QTreeWidgetItem *item)
     } else if (element->name == QLatin1String("IED")) {
         showIedView(element, item, nullptr);
     } else if (insideIed.contains(element->name)) {
-        XmlObject *ied = element->parent;
-        while (ied && ied->name != QLatin1String("IED"))
-            ied = ied->parent;
-        if (ied)
+        if (XmlObject *ied = element->enclosing(QStringLiteral("IED")))
             showIedView(ied, ied->treeItem, element);
     }
 }

@@ -7,21 +7,6 @@
 
 const QString sclFcda::DescriptionColumn = QStringLiteral("dU-Val");
 
-namespace {
-
-const XmlObject *enclosingIed(const XmlObject *element)
-{
-    while (element && element->name != QLatin1String("IED"))
-        element = element->parent;
-    return element;
-}
-
-XmlObject *firstChild(const XmlObject *element, const QString &name)
-{
-    return element ? element->findChild(name) : nullptr;
-}
-
-} // namespace
 
 sclFcda::sclFcda(QWidget *parent)
     : sclTableView(QStringLiteral("FCDA"),
@@ -34,16 +19,9 @@ sclFcda::sclFcda(QWidget *parent)
 XmlObject *sclFcda::dataObject(const XmlObject *fcda)
 {
     const auto attr = [fcda](const char *name) { return fcda->attribute(QLatin1String(name)); };
-    const XmlObject *ied = enclosingIed(fcda);
-    const XmlObject *device = ied ? ied->findDescendant(QStringLiteral("LDevice"), QStringLiteral("inst"), attr("ldInst"))
-                                  : nullptr;
-    if (!device)
-        return nullptr;
-    const QStringList keys = {QStringLiteral("lnClass"), QStringLiteral("inst"), QStringLiteral("prefix")};
-    const QStringList values = {attr("lnClass"), attr("lnInst"), attr("prefix")};
-    const XmlObject *node = device->findDescendant(QStringLiteral("LN0"), keys, values);
-    if (!node)
-        node = device->findDescendant(QStringLiteral("LN"), keys, values);
+    const XmlObject *ied = fcda->enclosing(QStringLiteral("IED"));
+    const XmlObject *node = ied ? ied->findReferencedNode(attr("ldInst"), attr("prefix"), attr("lnClass"), attr("lnInst"))
+                                : nullptr;
     if (!node)
         return nullptr;
     // A structured name reaches one SDI deep; further parts are not followed.
@@ -65,7 +43,7 @@ void sclFcda::fillRow(XmlObject *element, int n)
                                                         QStringLiteral("dU"))
                                     : nullptr;
     if (description) {
-        const XmlObject *val = firstChild(description, QStringLiteral("Val"));
+        const XmlObject *val = description->findChild(QStringLiteral("Val"));
         addCell(n - 1, DescriptionColumn, description, val ? val->value : QString(),
                 isRequired(description, DescriptionColumn));
     }

@@ -5,13 +5,6 @@
 
 namespace {
 
-const XmlObject *enclosing(const XmlObject *element, const QString &name)
-{
-    while (element && element->name != name)
-        element = element->parent;
-    return element;
-}
-
 const XmlObject *topmost(const XmlObject *element)
 {
     while (element->parent)
@@ -66,7 +59,7 @@ QString sclInputs::internalDescription(const XmlObject *extRef)
     const QStringList path = address.mid(slash + 1).split(QLatin1Char('.'));
     if (path.size() < 2)
         return QString();
-    const XmlObject *ied = enclosing(extRef, QStringLiteral("IED"));
+    const XmlObject *ied = extRef->enclosing(QStringLiteral("IED"));
     const XmlObject *device = ied ? ied->findDescendant(QStringLiteral("LDevice"), QStringLiteral("inst"),
                                                         address.left(slash))
                                   : nullptr;
@@ -84,15 +77,8 @@ QString sclInputs::externalDescription(const XmlObject *extRef)
     const auto attr = [extRef](const char *name) { return extRef->attribute(QLatin1String(name)); };
     const XmlObject *root = topmost(extRef);
     const XmlObject *ied = root->findChild(QStringLiteral("IED"), QStringLiteral("name"), attr("iedName"));
-    const XmlObject *device = ied ? ied->findDescendant(QStringLiteral("LDevice"), QStringLiteral("inst"), attr("ldInst"))
-                                  : nullptr;
-    if (!device)
-        return QString();
-    const QStringList keys = {QStringLiteral("lnClass"), QStringLiteral("inst"), QStringLiteral("prefix")};
-    const QStringList values = {attr("lnClass"), attr("lnInst"), attr("prefix")};
-    const XmlObject *node = device->findDescendant(QStringLiteral("LN0"), keys, values);
-    if (!node)
-        node = device->findDescendant(QStringLiteral("LN"), keys, values);
+    const XmlObject *node = ied ? ied->findReferencedNode(attr("ldInst"), attr("prefix"), attr("lnClass"), attr("lnInst"))
+                                : nullptr;
     return node ? descriptionOf(node->findChild(QStringLiteral("DOI"), QStringLiteral("name"), attr("doName")))
                 : QString();
 }

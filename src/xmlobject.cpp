@@ -82,6 +82,26 @@ XmlObject *XmlObject::findLogicalNode(const QString &name, const QString &lnKey)
     return findFirst([&](const XmlObject *e) { return e->name == name && e->logicalNodeKey() == lnKey; });
 }
 
+XmlObject *XmlObject::enclosing(const QString &name) const
+{
+    const XmlObject *element = this;
+    while (element && element->name != name)
+        element = element->parent;
+    return const_cast<XmlObject *>(element);
+}
+
+XmlObject *XmlObject::findReferencedNode(const QString &ldInst, const QString &prefix, const QString &lnClass,
+                                         const QString &lnInst) const
+{
+    const XmlObject *device = findDescendant(QStringLiteral("LDevice"), QStringLiteral("inst"), ldInst);
+    if (!device)
+        return nullptr;
+    const QStringList keys = {QStringLiteral("prefix"), QStringLiteral("lnClass"), QStringLiteral("inst")};
+    const QStringList values = {prefix, lnClass, lnInst};
+    XmlObject *node = device->findDescendant(QStringLiteral("LN0"), keys, values);
+    return node ? node : device->findDescendant(QStringLiteral("LN"), keys, values);
+}
+
 QString XmlObject::logicalNodeKey() const
 {
     return attribute(QStringLiteral("prefix")) + attribute(QStringLiteral("lnClass"))

@@ -37,6 +37,13 @@ public:
     // Finds the logical node element `name` (LN0 or LN) whose prefix + lnClass + inst is lnKey.
     XmlObject *findLogicalNode(const QString &name, const QString &lnKey) const;
 
+    // This element or its nearest ancestor of that name, or null.
+    XmlObject *enclosing(const QString &name) const;
+    // In an IED: the first LN0, or else LN, of the LDevice whose inst is ldInst
+    // with these prefix, lnClass and inst (how FCDAs and ExtRefs name a node).
+    XmlObject *findReferencedNode(const QString &ldInst, const QString &prefix, const QString &lnClass,
+                                  const QString &lnInst) const;
+
     // prefix + lnClass + inst: how references name a logical node.
     QString logicalNodeKey() const;
 

@@ -64,13 +64,6 @@ void addAll(QTreeWidgetItem *parent, const QList<XmlObject *> &elements, Items i
     }
 }
 
-const XmlObject *enclosing(const XmlObject *element, const QString &name)
-{
-    while (element && element->name != name)
-        element = element->parent;
-    return element;
-}
-
 } // namespace
 
 void XmlTreeBuilder::buildSclTree(QTreeWidget *tree, const QList<XmlObject *> &roots, QStringList *names)
@@ -110,15 +103,9 @@ void XmlTreeBuilder::rebuildChildren(QTreeWidgetItem *item, XmlObject *element)
 const XmlObject *XmlTreeBuilder::fcdaInstance(const XmlObject *fcda)
 {
     const auto attr = [fcda](const char *name) { return fcda->attribute(QLatin1String(name)); };
-    const XmlObject *ied = enclosing(fcda, QStringLiteral("IED"));
-    const XmlObject *device = ied ? ied->findDescendant(QStringLiteral("LDevice"), QStringLiteral("inst"), attr("ldInst")) : nullptr;
-    if (!device)
-        return nullptr;
-    const QStringList keys = {"prefix", "lnClass", "inst"};
-    const QStringList values = {attr("prefix"), attr("lnClass"), attr("lnInst")};
-    const XmlObject *node = device->findDescendant(QStringLiteral("LN0"), keys, values);
-    if (!node)
-        node = device->findDescendant(QStringLiteral("LN"), keys, values);
+    const XmlObject *ied = fcda->enclosing(QStringLiteral("IED"));
+    const XmlObject *node = ied ? ied->findReferencedNode(attr("ldInst"), attr("prefix"), attr("lnClass"), attr("lnInst"))
+                                : nullptr;
     const QStringList path = attr("doName").split(QLatin1Char('.'));
     const XmlObject *instance = node ? node->findDescendant(QStringLiteral("DOI"), QStringLiteral("name"), path.first()) : nullptr;
     for (int i = 1; instance && i < path.size(); ++i)

@@ -17,6 +17,7 @@ private slots:
     void searchesArePreOrderAndSkipSelf();
     void findDescendantWithListsOfDifferentLength();
     void findLogicalNodeByPrefixClassInst();
+    void referencesResolveWithinTheirIed();
     void copyIsDeepAndIndependent();
 };
 
@@ -121,6 +122,25 @@ void TestXmlObject::findLogicalNodeByPrefixClassInst()
     QCOMPARE(ld->findLogicalNode("LN", "Q0XCBR1"), ln);
     QCOMPARE(ld->findLogicalNode("LN0", "LLN0"), ld->children.first());
     QCOMPARE(ld->findLogicalNode("LN", "XCBR1"), nullptr);
+}
+
+void TestXmlObject::referencesResolveWithinTheirIed()
+{
+    std::unique_ptr<XmlObject> ied(makeElement("IED"));
+    XmlObject *server = makeElement("Server", makeElement("AccessPoint", ied.get()));
+    XmlObject *prot = makeElement("LDevice", server, {{"inst", "PROT"}});
+    XmlObject *ln0 = makeElement("LN0", prot, {{"lnClass", "LLN0"}, {"inst", ""}});
+    XmlObject *ptoc = makeElement("LN", prot, {{"prefix", "I"}, {"lnClass", "PTOC"}, {"inst", "1"}});
+    makeElement("LN", makeElement("LDevice", server, {{"inst", "MEAS"}}), {{"lnClass", "PTOC"}, {"inst", "1"}});
+    QCOMPARE(ied->findReferencedNode("PROT", "", "LLN0", ""), ln0);
+    QCOMPARE(ied->findReferencedNode("PROT", "I", "PTOC", "1"), ptoc);
+    // The prefix is part of the name; another device's node does not stand in.
+    QCOMPARE(ied->findReferencedNode("PROT", "", "PTOC", "1"), nullptr);
+    QCOMPARE(ied->findReferencedNode("CTRL", "I", "PTOC", "1"), nullptr);
+
+    QCOMPARE(ptoc->enclosing("IED"), ied.get());
+    QCOMPARE(ptoc->enclosing("LN"), ptoc);
+    QCOMPARE(ptoc->enclosing("SubNetwork"), nullptr);
 }
 
 void TestXmlObject::copyIsDeepAndIndependent()
