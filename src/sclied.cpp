@@ -48,8 +48,8 @@ sclIed::sclIed(Kestrel *window)
     connect(ui->DataSetTableWidget, &sclTableView::elementDeleted, ui->FcdaTableWidget, &sclTableView::clearRows);
     connect(ui->FcdaTableWidget, &sclFcda::fcdaSelected, window, &Kestrel::showInstance);
     // Moving or deleting a device changes the device list and its choice.
-    connect(ui->LdTableWidget, &sclTableView::elementMoved, this, &sclIed::fillTable);
-    connect(ui->LdTableWidget, &sclTableView::elementDeleted, this, &sclIed::fillTable);
+    connect(ui->LdTableWidget, &sclTableView::elementMoved, this, &sclIed::fillDeviceChoice);
+    connect(ui->LdTableWidget, &sclTableView::elementDeleted, this, &sclIed::fillDeviceChoice);
     // Logical nodes fill the node choice; after a change there it must follow.
     const auto refillNodes = [this] { fillLnComboBox(ui->LdComboBox->currentIndex()); };
     connect(ui->LnTableWidget, &sclTableView::elementMoved, this, refillNodes);
@@ -76,10 +76,15 @@ void sclIed::fillTable()
 {
     if (!ied)
         return;
-    const QSignalBlocker blocker(ui->LdComboBox);
-    ui->LdComboBox->clear();
     ui->LdTableWidget->setParentObject(ied, this);
     ui->LdTableWidget->fillTable();
+    fillDeviceChoice();
+}
+
+void sclIed::fillDeviceChoice()
+{
+    const QSignalBlocker blocker(ui->LdComboBox);
+    ui->LdComboBox->clear();
     const QIcon icon(QStringLiteral(":/Kestrel/ld"));
     for (const XmlObject *device : ui->LdTableWidget->devices())
         ui->LdComboBox->addItem(icon, deviceText(device), QVariant::fromValue(reinterpret_cast<quint64>(device)));
@@ -266,12 +271,9 @@ void sclIed::select(XmlObject *element)
         ui->LogTableWidget->selectElement(enclosing.logControl, name);
     } else if (enclosing.dataSet) {
         showTab(DataSetTab);
-        ui->DataSetTableWidget->selectElement(enclosing.dataSet, name);
-        if (enclosing.fcda) {
-            ui->FcdaTableWidget->setParentObject(enclosing.dataSet, this);
-            ui->FcdaTableWidget->fillTable();
+        // Selecting the data set fills its members, among which the FCDA is then selected.
+        if (ui->DataSetTableWidget->selectElement(enclosing.dataSet, name) && enclosing.fcda)
             ui->FcdaTableWidget->selectElement(enclosing.fcda, QStringLiteral("fc"));
-        }
     } else if (enclosing.inputs) {
         showTab(InputTab);
         if (enclosing.extRef)

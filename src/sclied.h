@@ -57,6 +57,8 @@ private:
     };
     static Enclosing enclosingOf(XmlObject *element);
 
+    // The device choice, in the order of the device table.
+    void fillDeviceChoice();
     void fillLnComboBox(int deviceIndex);
     // Entry texts after an edit of the elements they stand for.
     void updateEntryTexts();
