@@ -1,6 +1,5 @@
 #include "sclfcda.h"
 
-#include "objecttablewidgetitem.h"
 #include "xmlobject.h"
 #include "xmltreebuilder.h"
 #include "xmltreeitem.h"
@@ -79,15 +78,7 @@ void sclFcda::writeValue(XmlObject *element, const QString &attribute, const QSt
 
 void sclFcda::slotItemClicked(QTableWidgetItem *item)
 {
-    // The dU-Val cell carries the description; Up, Down and Delete must act
-    // on the member, so the row stands for the member whichever cell was clicked.
-    for (int column = 0; item && column < columnCount(); ++column) {
-        auto *cell = dynamic_cast<objectTableWidgetItem *>(this->item(item->row(), column));
-        if (cell && cell->object && cell->object->name == QLatin1String("FCDA")) {
-            sclTableView::slotItemClicked(cell);
-            emit fcdaSelected(cell->object);
-            return;
-        }
-    }
     sclTableView::slotItemClicked(item);
+    if (const XmlObject *member = clickedObject())
+        emit fcdaSelected(member);
 }

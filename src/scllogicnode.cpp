@@ -18,14 +18,9 @@ sclLogicNode::sclLogicNode(QWidget *parent)
 {
 }
 
-QList<XmlObject *> sclLogicNode::rowElements() const
+bool sclLogicNode::lists(const XmlObject *element) const
 {
-    QList<XmlObject *> rows;
-    for (XmlObject *child : parentObject->children) {
-        if (child->name.contains(QLatin1String("LN")))
-            rows.append(child);
-    }
-    return rows;
+    return element->name.contains(QLatin1String("LN"));
 }
 
 void sclLogicNode::fillRow(XmlObject *element, int n)

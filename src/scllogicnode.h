@@ -13,7 +13,7 @@ public:
     explicit sclLogicNode(QWidget *parent = nullptr);
 
 protected:
-    QList<XmlObject *> rowElements() const override;
+    bool lists(const XmlObject *element) const override;
     void fillRow(XmlObject *element, int n) override;
     bool isRequired(const XmlObject *element, const QString &attribute) const override;
 };

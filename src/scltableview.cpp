@@ -124,11 +124,16 @@ void sclTableView::connectEditing(bool on)
         connect(deleteButton, &QAbstractButton::clicked, this, &sclTableView::slotDeleteBtn, Qt::UniqueConnection);
 }
 
+bool sclTableView::lists(const XmlObject *element) const
+{
+    return element->name == rowName;
+}
+
 QList<XmlObject *> sclTableView::rowElements() const
 {
     QList<XmlObject *> rows;
     for (XmlObject *child : parentObject->children) {
-        if (child->name == rowName)
+        if (lists(child))
             rows.append(child);
     }
     return rows;
@@ -243,6 +248,14 @@ void sclTableView::setButtonStates(bool first, bool last)
 void sclTableView::slotItemClicked(QTableWidgetItem *item)
 {
     objectItem = dynamic_cast<objectTableWidgetItem *>(item);
+    // A row stands for its element whichever cell was clicked: some cells
+    // show a related element (a member's description, say).
+    for (int column = 0; objectItem && objectItem->object && !lists(objectItem->object) && column < columnCount();
+         ++column) {
+        auto *cell = dynamic_cast<objectTableWidgetItem *>(this->item(item->row(), column));
+        if (cell && cell->object && lists(cell->object))
+            objectItem = cell;
+    }
     const XmlObject *element = clickedObject();
     if (!element || !element->parent) {
         qWarning().noquote() << tr("objectItem invaild.");

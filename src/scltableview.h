@@ -74,6 +74,8 @@ public slots:
     void slotDeleteBtn();
 
 protected:
+    // Whether the table lists element as a row of its own.
+    virtual bool lists(const XmlObject *element) const;
     // The elements listed, one per row, in document order.
     virtual QList<XmlObject *> rowElements() const;
     // Fills table row n - 1 from the element's attributes.
