@@ -83,6 +83,7 @@ void DlgEmail::slotSendEmail()
     message.setSender(EmailAddress(account.address));
     message.addTo(EmailAddress(account.address));
     message.setSubject(subject(ui->userLineEdit->text(), ui->mailboxLineEdit->text()));
+    message.setDate(QDateTime::currentDateTime());
     message.addPart(new MimeHtml(ui->contentTextEdit->toHtml()));
 
     SmtpClient client(account.host, account.port, account.connection);

@@ -315,6 +315,9 @@ void TstSmtp::headers()
                             "Cc: Copy <cc@example.cn>\r\n"
                             "Subject: Feedback\r\n"
                             "MIME-Version: 1.0\r\n"));
+    // A dated message says when, in the mail's own format whatever the locale.
+    message->setDate(QDateTime(QDate(2026, 12, 7), QTime(9, 5, 3), Qt::OffsetFromUTC, 8 * 3600));
+    QVERIFY(message->toString().startsWith(QStringLiteral("Date: 07 Dec 2026 09:05:03 +0800\r\nFrom: Kestrel")));
 }
 
 void TstSmtp::encodedHeaders_data()

@@ -66,7 +66,10 @@ QString encodedWords(const QString &text, char method)
 
 QString MimeMessage::toString() const
 {
-    QString text = "From:" + mailbox(m_sender) + "\r\n";
+    QString text;
+    if (m_date.isValid())
+        text += "Date: " + m_date.toString(Qt::RFC2822Date) + "\r\n";
+    text += "From:" + mailbox(m_sender) + "\r\n";
     if (!m_to.isEmpty())
         text += "To:" + mailboxList(m_to) + "\r\n";
     if (!m_cc.isEmpty())

@@ -4,6 +4,7 @@
 #include "emailaddress.h"
 #include "mimemultipart.h"
 
+#include <QDateTime>
 #include <QList>
 
 // A whole mail: the envelope's people, the subject and a mixed multipart
@@ -25,6 +26,9 @@ public:
     void addBcc(const EmailAddress &recipient) { m_bcc.append(recipient); }
     QString subject() const { return m_subject; }
     void setSubject(const QString &subject) { m_subject = subject; }
+    // When the message was written; without one the header is left to the server.
+    QDateTime date() const { return m_date; }
+    void setDate(const QDateTime &date) { m_date = date; }
     HeaderEncoding headerEncoding() const { return m_headerEncoding; }
     void setHeaderEncoding(HeaderEncoding encoding) { m_headerEncoding = encoding; }
 
@@ -47,6 +51,7 @@ private:
     QList<EmailAddress> m_cc;
     QList<EmailAddress> m_bcc;
     QString m_subject;
+    QDateTime m_date;
     HeaderEncoding m_headerEncoding = Plain;
     MimeMultiPart m_content;
 };
