@@ -15,17 +15,6 @@
 
 namespace {
 
-XmlObject *firstNamed(const QList<XmlObject *> &roots, const QString &name)
-{
-    for (XmlObject *root : roots) {
-        if (root->name == name)
-            return root;
-        if (XmlObject *found = root->findDescendant(name))
-            return found;
-    }
-    return nullptr;
-}
-
 bool holdsControlBlock(const XmlObject *element)
 {
     for (const XmlObject *child : element->children) {
@@ -65,6 +54,18 @@ XmlWizard::XmlWizard(Kestrel *window, QWidget *parent)
 XmlWizard::~XmlWizard()
 {
     releaseIcdDocument();
+}
+
+XmlObject *XmlWizard::firstIed(const QList<XmlObject *> &roots)
+{
+    const QString ied = QStringLiteral("IED");
+    for (XmlObject *root : roots) {
+        if (root->name == ied)
+            return root;
+        if (XmlObject *found = root->findDescendant(ied))
+            return found;
+    }
+    return nullptr;
 }
 
 QList<XmlObject *> XmlWizard::scdRoots() const
@@ -156,7 +157,7 @@ void XmlWizard::closeEvent(QCloseEvent *event)
 
 void XmlWizard::addIed()
 {
-    XmlObject *ied = firstNamed(icdRoots, QStringLiteral("IED"));
+    XmlObject *ied = firstIed(icdRoots);
     const QList<XmlObject *> scd = scdRoots();
     if (!ied || scd.isEmpty())
         return;

@@ -29,6 +29,8 @@ public:
     // Replaces the ICD document with a newly loaded one; pages built for another file are rebuilt.
     void setIcdDocument(const QList<XmlObject *> &roots, const QString &path);
     UserPrompt *prompt() const;
+    // The IED an ICD document brings: the first one, in document order.
+    static XmlObject *firstIed(const QList<XmlObject *> &roots);
 
     // Builds the pages that depend on the loaded file: one per access point
     // with control blocks, the data type page and the summary.

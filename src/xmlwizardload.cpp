@@ -9,21 +9,6 @@
 
 #include <QProgressDialog>
 
-namespace {
-
-XmlObject *firstIed(const QList<XmlObject *> &roots)
-{
-    for (XmlObject *root : roots) {
-        if (root->name == QLatin1String("IED"))
-            return root;
-        if (XmlObject *ied = root->findDescendant(QStringLiteral("IED")))
-            return ied;
-    }
-    return nullptr;
-}
-
-} // namespace
-
 XmlWizardLoad::XmlWizardLoad(XmlWizard *wizard)
     : QWizardPage(wizard),
       ui(std::make_unique<Ui::XmlWizardLoad>()),
@@ -64,7 +49,7 @@ bool XmlWizardLoad::validatePage()
     DialogProgress progress(&dialog);
     const QList<XmlObject *> roots = XmlReader::load(path, &progress);
     dialog.hide();
-    XmlObject *ied = firstIed(roots);
+    XmlObject *ied = XmlWizard::firstIed(roots);
     if (!ied) {
         // A file without an IED has nothing to import either.
         qDeleteAll(roots);
