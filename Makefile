@@ -54,5 +54,24 @@ sanitize: deps
 	cmake --build $(BUILD)-asan -j $(JOBS)
 	cd $(BUILD)-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer on the reader, writer and both checks, for FUZZ_SECONDS, one worker that
+# carries on past a finding. Its corpus, log and findings (crash-*, leak-*, oom-*,
+# timeout-*) stay in $(FUZZ_BUILD).
+FUZZ_BUILD    ?= build-fuzz
+FUZZ_SECONDS  ?= 600
+FUZZ_FLAGS    ?= -fork=1 -ignore_crashes=1 -ignore_timeouts=1 -ignore_ooms=1
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
+.PHONY: fuzz
+fuzz: PACKAGES += $(FUZZ_PACKAGES)
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKESTREL_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_reader
+	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/findings
+	@find tests/data \( -name '*.scd' -o -name '*.icd' -o -name '*.cid' -o -name '*.xml' \) \
+	  -exec cp -n {} $(FUZZ_BUILD)/corpus/ \;
+	cd $(FUZZ_BUILD) && ./tests/fuzz/fuzz_reader $(FUZZ_FLAGS) -max_total_time=$(FUZZ_SECONDS) \
+	  -rss_limit_mb=1500 -timeout=20 -dict=$(CURDIR)/tests/fuzz/xml.dict -artifact_prefix=findings/ corpus
+
 clean:
 	rm -rf $(BUILD) $(BUILD)-asan

@@ -1,0 +1,98 @@
+// libFuzzer target: whatever the reader accepts must survive both checks and
+// save to a file that loads again and saves to the same bytes.
+
+#include "xmlcheck.h"
+#include "xmlobject.h"
+#include "xmlreader.h"
+#include "xmlschema.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Log lines are the program's business, not the fuzzer's; formatting them
+// would cost most of each run.
+void dropMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+[[noreturn]] void fail(const QString &what)
+{
+    std::fprintf(stderr, "fuzz_reader: %s\n", qPrintable(what));
+    std::abort();
+}
+
+QString workFile(const char *name)
+{
+    static const QTemporaryDir dir;
+    if (!dir.isValid())
+        fail(QStringLiteral("no temporary directory"));
+    return dir.filePath(QLatin1String(name));
+}
+
+QByteArray saveAndRead(const QList<XmlObject *> &roots, const QString &fileName)
+{
+    QFile file(fileName);
+    if (!XmlReader::save(fileName, roots) || !file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("a loaded document was not saved"));
+    return file.readAll();
+}
+
+// Frees the document and the indexes the checks built over it, as closing the file does.
+void close(const QList<XmlObject *> &roots)
+{
+    XmlCheck *check = XmlCheck::instance();
+    qDeleteAll(check->removed);
+    check->removed.clear();
+    check->document.clear();
+    check->clearLogicalNodes();
+    XmlSchema::instance()->clearDataTemplates();
+    qDeleteAll(roots);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    qInstallMessageHandler(dropMessages);
+    // Read once up front, so that the schema is not taken for the first input's leak.
+    XmlSchema::instance()->load();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QString input = workFile("input.scd"), first = workFile("first.scd"), second = workFile("second.scd");
+    QFile file(input);
+    if (!file.open(QIODevice::WriteOnly) || file.write(reinterpret_cast<const char *>(data), qint64(size)) != qint64(size))
+        fail(QStringLiteral("the input was not written to %1").arg(input));
+    file.close();
+
+    QList<XmlObject *> roots = XmlReader::load(input);
+    if (roots.isEmpty())
+        return 0;
+    // What opening the file and pressing both check buttons does.
+    XmlCheck *check = XmlCheck::instance();
+    check->indexDocument(roots);
+    linkTypes(roots);
+    check->semanticValidate(roots);
+    check->checkTemplate(roots);
+    const QByteArray saved = saveAndRead(roots, first);
+    close(roots);
+
+    roots = XmlReader::load(first);
+    if (roots.isEmpty())
+        fail(QStringLiteral("the saved file does not load again"));
+    const QByteArray resaved = saveAndRead(roots, second);
+    close(roots);
+    if (saved != resaved) {
+        int at = 0;
+        while (at < saved.size() && at < resaved.size() && saved.at(at) == resaved.at(at))
+            ++at;
+        fail(QStringLiteral("the second save differs from the first at byte %1").arg(at));
+    }
+    return 0;
+}
