@@ -3,7 +3,10 @@
 
 #include "addressedititem.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QLabel>
 #include <QStringList>
@@ -68,6 +71,22 @@ protected:
         }
         m_layout->addWidget(field);
         m_fields.append(field);
+        field->installEventFilter(this);
+    }
+
+    // A pasted text longer than a field is a whole address: it fills every
+    // field when they would all accept their part, and changes nothing
+    // otherwise, rather than leaving its first characters in one field.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress || !static_cast<QKeyEvent *>(event)->matches(QKeySequence::Paste))
+            return QWidget::eventFilter(watched, event);
+        const QString pasted = QGuiApplication::clipboard()->text().trimmed();
+        if (pasted.length() <= static_cast<QLineEdit *>(watched)->maxLength())
+            return false;
+        if (!m_readOnly)
+            assignText(pasted);
+        return true;
     }
 
     // Takes a text of exactly one part per field, each one the field would

@@ -1,7 +1,7 @@
 #include "qipaddressedititem.h"
 
-#include <QIntValidator>
 #include <QMessageBox>
+#include <QRegularExpressionValidator>
 
 namespace {
 const int MaxOctet = 255;
@@ -11,15 +11,10 @@ QIpAddressEditItem::QIpAddressEditItem(QWidget *parent)
     : AddressEditItem(Qt::Key_Period, parent)
 {
     setMaxLength(3);
-    // No upper bound: itemEdited explains an octet above 255 instead of
-    // silently refusing the digit. The C locale without group separators
-    // keeps "." and "," out of the field whatever the user's locale.
-    auto *validator = new QIntValidator(this);
-    validator->setBottom(0);
-    QLocale digitsOnly = QLocale::c();
-    digitsOnly.setNumberOptions(QLocale::RejectGroupSeparator);
-    validator->setLocale(digitsOnly);
-    setValidator(validator);
+    // Plain decimal digits: no sign, no space, no digit grouping, and no
+    // leading zero, which other tools read as octal. No upper bound here:
+    // itemEdited explains an octet above 255 instead of silently refusing the digit.
+    setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("0|[1-9][0-9]*")), this));
     connect(this, &QLineEdit::textEdited, this, &QIpAddressEditItem::itemEdited);
 }
 
@@ -37,6 +32,7 @@ void QIpAddressEditItem::itemEdited(const QString &text)
         setText(QString::number(MaxOctet));
         return;
     }
-    if (text.length() == maxLength())
+    // Nothing can follow a leading 0.
+    if (text.length() == maxLength() || text == QLatin1String("0"))
         moveToNext();
 }
