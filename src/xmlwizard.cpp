@@ -8,6 +8,7 @@
 #include "xmlwizardfinish.h"
 #include "xmlwizardload.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QDebug>
 
@@ -109,6 +110,19 @@ void XmlWizard::removeFilePages()
     templatesPageId = -1;
     finishPageId = -1;
     pagesDirty = true;
+}
+
+void XmlWizard::commitOpenEditor(QAbstractItemView *view)
+{
+    // Cells are edited where the current index is; widgets a page put into
+    // cells are persistent editors and stay.
+    const QModelIndex current = view->currentIndex();
+    QWidget *editor = view->isPersistentEditorOpen(current) ? nullptr : view->indexWidget(current);
+    if (!editor)
+        return;
+    QAbstractItemDelegate *delegate = view->itemDelegate(current);
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor);
 }
 
 void XmlWizard::buildFilePages()

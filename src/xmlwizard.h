@@ -7,6 +7,7 @@
 #include <QWizard>
 
 class Kestrel;
+class QAbstractItemView;
 class UserPrompt;
 class XmlObject;
 class XmlWizardConnectedAPS;
@@ -31,6 +32,11 @@ public:
     UserPrompt *prompt() const;
     // The IED an ICD document brings: the first one, in document order.
     static XmlObject *firstIed(const QList<XmlObject *> &roots);
+
+    // Writes the cell editor still open in view back to its cell and closes
+    // it, as Enter would: a page reads the value the user sees, also when
+    // Next is pressed while a cell is being edited.
+    static void commitOpenEditor(QAbstractItemView *view);
 
     // Builds the pages that depend on the loaded file: one per access point
     // with control blocks, the data type page and the summary.

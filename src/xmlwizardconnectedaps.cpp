@@ -328,6 +328,7 @@ bool XmlWizardConnectedAPS::checkRows()
 
 bool XmlWizardConnectedAPS::validatePage()
 {
+    XmlWizard::commitOpenEditor(ui->gsTableWidget);
     if (!communication())
         return refuse(tr("Not found Communication, Please add back to the main window."));
     if (!checkNetworks() || !checkRows())

@@ -178,6 +178,8 @@ void XmlWizardDataTypeTemplates::slotHeaderClicked(int column)
 
 void XmlWizardDataTypeTemplates::namePrefixes()
 {
+    // A prefix being typed into a cell must not later overwrite the one given here.
+    XmlWizard::commitOpenEditor(ui->typesTableWidget);
     QList<int> prefixed;
     for (int row = 0; row < ui->typesTableWidget->rowCount(); ++row) {
         if (isChecked(row, PrefixColumn))
@@ -202,6 +204,7 @@ bool XmlWizardDataTypeTemplates::refuse(const QString &text)
 
 bool XmlWizardDataTypeTemplates::validatePage()
 {
+    XmlWizard::commitOpenEditor(ui->typesTableWidget);
     const int rows = ui->typesTableWidget->rowCount();
     for (int row = 0; row < rows; ++row) {
         const QString &id = m_rows.at(row).id;
