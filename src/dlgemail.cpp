@@ -3,11 +3,13 @@
 
 #include "dlgabout.h"
 #include "emailaddress.h"
+#include "maildelivery.h"
 #include "mimehtml.h"
 #include "mimemessage.h"
 #include "smtpclient.h"
 #include "userprompt.h"
 
+#include <QProgressDialog>
 #include <QSettings>
 
 namespace {
@@ -21,6 +23,7 @@ struct FeedbackAccount
     QString address;
     QString user;
     QString password;
+    int timeout = 5000;
 
     static FeedbackAccount fromSettings()
     {
@@ -37,10 +40,24 @@ struct FeedbackAccount
         account.address = settings.value(QStringLiteral("account")).toString().trimmed();
         account.user = settings.value(QStringLiteral("user"), account.address).toString().trimmed();
         account.password = settings.value(QStringLiteral("password")).toString();
+        const int timeout = settings.value(QStringLiteral("timeout")).toInt();
+        if (timeout > 0)
+            account.timeout = timeout;
         return account;
     }
 
     bool isComplete() const { return !host.isEmpty() && !address.isEmpty() && port != 0; }
+
+    std::unique_ptr<SmtpClient> client() const
+    {
+        auto smtp = std::make_unique<SmtpClient>(host, port, connection);
+        smtp->setUser(user);
+        smtp->setPassword(password);
+        smtp->setAuthMethod(SmtpClient::AuthLogin);
+        smtp->setConnectionTimeout(timeout);
+        smtp->setResponseTimeout(timeout);
+        return smtp;
+    }
 };
 
 } // namespace
@@ -63,6 +80,8 @@ QString DlgEmail::subject(const QString &name, const QString &mailbox)
 
 void DlgEmail::slotSendEmail()
 {
+    if (m_delivery)
+        return; // one mail at a time
     const QString title = tr("Message");
     if (ui->contentTextEdit->toPlainText().isEmpty()) {
         m_prompt->warn(this, title, tr("Please enter questions or suggestions the content."));
@@ -79,27 +98,41 @@ void DlgEmail::slotSendEmail()
                                        "as the server wants them)."));
         return;
     }
-    MimeMessage message;
-    message.setSender(EmailAddress(account.address));
-    message.addTo(EmailAddress(account.address));
-    message.setSubject(subject(ui->userLineEdit->text(), ui->mailboxLineEdit->text()));
-    message.setDate(QDateTime::currentDateTime());
-    message.addPart(new MimeHtml(ui->contentTextEdit->toHtml()));
+    auto message = std::make_unique<MimeMessage>();
+    message->setSender(EmailAddress(account.address));
+    message->addTo(EmailAddress(account.address));
+    message->setSubject(subject(ui->userLineEdit->text(), ui->mailboxLineEdit->text()));
+    message->setDate(QDateTime::currentDateTime());
+    message->addPart(new MimeHtml(ui->contentTextEdit->toHtml()));
 
-    SmtpClient client(account.host, account.port, account.connection);
-    if (!client.connectToHost()) {
-        m_prompt->warn(this, title, tr("SMTP connect failed."));
+    m_delivery = new MailDelivery(account.client(), std::move(message), this);
+    connect(m_delivery, &MailDelivery::finished, this, &DlgEmail::slotSent);
+    m_progress = new QProgressDialog(tr("Sending the mail ..."), tr("Cancel"), 0, 0, this);
+    m_progress->setWindowTitle(tr("Feedback"));
+    connect(m_progress, &QProgressDialog::canceled, m_delivery, &MailDelivery::cancel);
+    m_progress->open();
+    m_delivery->start();
+}
+
+void DlgEmail::slotSent()
+{
+    const MailDelivery::Stage stage = m_delivery->stage();
+    const bool cancelled = m_delivery->error() == SmtpClient::AbortedError;
+    const QString reason = m_delivery->errorString();
+    m_delivery->deleteLater();
+    m_delivery = nullptr;
+    m_progress->deleteLater();
+    m_progress = nullptr;
+
+    const QString title = tr("Message");
+    if (stage == MailDelivery::Delivered) {
+        m_prompt->warn(this, title, tr("Send email succeed, Thank you for your support."));
+        close();
         return;
     }
-    if (!client.authenticate(account.user, account.password, SmtpClient::AuthLogin)) {
-        m_prompt->warn(this, title, tr("Login failed."));
-        return;
-    }
-    if (!client.deliver(message)) {
-        m_prompt->warn(this, title, tr("Send email failed, Please check the network is normal."));
-        return;
-    }
-    m_prompt->warn(this, title, tr("Send email succeed, Thank you for your support."));
-    client.closeSession();
-    close();
+    if (cancelled)
+        return; // the user knows, and the log says so
+    const QString failures[] = {tr("SMTP connect failed."), tr("Login failed."),
+                                tr("Send email failed, Please check the network is normal.")};
+    m_prompt->warn(this, title, failures[stage] + '\n' + reason);
 }

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class MailDelivery;
+class QProgressDialog;
 class UserPrompt;
 
 namespace Ui {
@@ -13,8 +15,10 @@ class DlgEmail;
 
 // Sends the user's question or suggestion to the feedback mailbox. The mail
 // server and the account come from the settings group "feedback": host,
-// port (25), connection (tcp, ssl or starttls), account, user (the account)
-// and password.
+// port (25), connection (tcp, ssl or starttls), account, user (the account),
+// password (none: no log-in) and timeout (milliseconds for connecting and for
+// each reply, 5000). The mail goes out on a thread of its own, behind a
+// progress dialog whose Cancel ends it.
 class DlgEmail : public QDialog
 {
     Q_OBJECT
@@ -31,8 +35,12 @@ public slots:
     void slotSendEmail();
 
 private:
+    void slotSent();
+
     std::unique_ptr<Ui::DlgEmail> ui;
     UserPrompt *m_prompt;
+    MailDelivery *m_delivery = nullptr;
+    QProgressDialog *m_progress = nullptr;
 };
 
 #endif // DLGEMAIL_H

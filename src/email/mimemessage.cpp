@@ -1,6 +1,7 @@
 #include "mimemessage.h"
 
 #include <QRegularExpression>
+#include <QUuid>
 #include <QVector>
 
 namespace {
@@ -64,11 +65,23 @@ QString encodedWords(const QString &text, char method)
 
 } // namespace
 
+MimeMessage::MimeMessage() : m_uniqueId(QUuid::createUuid().toString(QUuid::WithoutBraces)) {}
+
+// An address without a usable domain gets the one every machine has.
+QString MimeMessage::messageId() const
+{
+    static const QRegularExpression domainName(QStringLiteral("^[A-Za-z0-9-]+(\\.[A-Za-z0-9-]+)*$"));
+    const QString domain = m_sender.address().section('@', -1).trimmed();
+    const bool usable = m_sender.address().contains('@') && domainName.match(domain).hasMatch();
+    return m_uniqueId + '@' + (usable ? domain : QStringLiteral("localhost"));
+}
+
 QString MimeMessage::toString() const
 {
     QString text;
     if (m_date.isValid())
         text += "Date: " + m_date.toString(Qt::RFC2822Date) + "\r\n";
+    text += "Message-ID: <" + messageId() + ">\r\n";
     text += "From:" + mailbox(m_sender) + "\r\n";
     if (!m_to.isEmpty())
         text += "To:" + mailboxList(m_to) + "\r\n";

@@ -12,6 +12,8 @@
 class MimeMessage
 {
 public:
+    MimeMessage();
+
     // How the subject and display names are written. Text that is not ASCII
     // is always encoded, Base64 unless QuotedPrintable is chosen.
     enum HeaderEncoding { Plain, Base64, QuotedPrintable };
@@ -29,6 +31,8 @@ public:
     // When the message was written; without one the header is left to the server.
     QDateTime date() const { return m_date; }
     void setDate(const QDateTime &date) { m_date = date; }
+    // "unique@domain-of-the-sender", the same for every rendering of this message.
+    QString messageId() const;
     HeaderEncoding headerEncoding() const { return m_headerEncoding; }
     void setHeaderEncoding(HeaderEncoding encoding) { m_headerEncoding = encoding; }
 
@@ -52,6 +56,7 @@ private:
     QList<EmailAddress> m_bcc;
     QString m_subject;
     QDateTime m_date;
+    QString m_uniqueId;
     HeaderEncoding m_headerEncoding = Plain;
     MimeMultiPart m_content;
 };

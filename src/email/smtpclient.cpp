@@ -2,8 +2,11 @@
 
 #include "mimemessage.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
+#include <QEventLoop>
 #include <QSslSocket>
+#include <QTimer>
 
 SmtpClient::SmtpClient(const QString &host, quint16 port, ConnectionType type, QObject *parent)
     : QObject(parent), m_socket(new QSslSocket(this)), m_host(host), m_port(port), m_type(type)
@@ -12,17 +15,14 @@ SmtpClient::SmtpClient(const QString &host, quint16 port, ConnectionType type, Q
 
 bool SmtpClient::connectToHost()
 {
-    bool connected;
     if (m_type == SslConnection) {
         m_socket->connectToHostEncrypted(m_host, m_port);
-        connected = m_socket->waitForEncrypted(m_connectionTimeout);
+        if (!waitForConnection([this] { return m_socket->isEncrypted(); }))
+            return false;
     } else {
         m_socket->connectToHost(m_host, m_port);
-        connected = m_socket->waitForConnected(m_connectionTimeout);
-    }
-    if (!connected) {
-        qDebug() << "SMTP connection to" << m_host << "failed:" << m_socket->errorString();
-        return fail(ConnectionTimeoutError);
+        if (!waitForConnection([this] { return m_socket->state() == QAbstractSocket::ConnectedState; }))
+            return false;
     }
     if (!expect(220) || !sayHello())
         return false;
@@ -31,12 +31,8 @@ bool SmtpClient::connectToHost()
     if (!exchange(QStringLiteral("STARTTLS"), 220))
         return false;
     m_socket->startClientEncryption();
-    if (!m_socket->waitForEncrypted(m_connectionTimeout)) {
-        qDebug() << "STARTTLS with" << m_host << "failed:" << m_socket->errorString();
-        return fail(ConnectionTimeoutError);
-    }
     // The session starts afresh under encryption: greet again.
-    return sayHello();
+    return waitForConnection([this] { return m_socket->isEncrypted(); }) && sayHello();
 }
 
 bool SmtpClient::authenticate()
@@ -74,7 +70,7 @@ bool SmtpClient::deliver(const MimeMessage &message)
     if (data.startsWith('.'))
         data.prepend('.');
     data.replace("\n.", "\n..");
-    write(data + "\r\n.\r\n");
+    m_socket->write(data + "\r\n.\r\n");
     return expect(250);
 }
 
@@ -82,10 +78,28 @@ void SmtpClient::closeSession()
 {
     if (m_socket->state() == QAbstractSocket::UnconnectedState)
         return;
+    // After a missing or garbled reply the two sides no longer agree on where
+    // the conversation stands: there is nothing left to say.
+    if (!m_inSync) {
+        m_socket->abort();
+        return;
+    }
     sendCommand(QStringLiteral("QUIT"));
     m_socket->disconnectFromHost();
-    if (m_socket->state() != QAbstractSocket::UnconnectedState)
-        m_socket->waitForDisconnected(m_responseTimeout);
+    const QDeadlineTimer deadline(m_responseTimeout);
+    while (m_socket->state() != QAbstractSocket::UnconnectedState && waitForSocket(deadline))
+        continue;
+    m_socket->abort();
+}
+
+void SmtpClient::abort()
+{
+    m_aborted = true;
+    // The socket belongs to the client's thread: stop the wait there.
+    QMetaObject::invokeMethod(this, [this] {
+        if (m_waiting)
+            m_waiting->quit();
+    }, Qt::QueuedConnection);
 }
 
 bool SmtpClient::sayHello()
@@ -93,43 +107,94 @@ bool SmtpClient::sayHello()
     return exchange("EHLO " + m_name, 250);
 }
 
-bool SmtpClient::fail(SmtpError error)
+bool SmtpClient::fail(SmtpError error, const QString &reason)
 {
+    m_inSync = m_inSync && (error == AuthenticationFailedError || error == ServerError || error == ClientError);
+    m_errorString = reason;
+    qWarning().noquote() << reason;
     emit smtpError(error);
     return false;
 }
 
-void SmtpClient::write(const QByteArray &data)
+bool SmtpClient::failWaiting(SmtpError timeoutError, const QString &timeoutReason)
 {
-    m_socket->write(data);
-    // A write that fails shows as a missing reply.
-    while (m_socket->bytesToWrite() > 0 && m_socket->waitForBytesWritten(m_responseTimeout))
-        continue;
+    if (m_aborted)
+        return fail(AbortedError, tr("Mail to SMTP server %1 cancelled.").arg(m_host));
+    return fail(timeoutError, timeoutReason);
+}
+
+// Runs this thread's events until the socket has news, the deadline passes or
+// abort() is called; false for the last two.
+bool SmtpClient::waitForSocket(const QDeadlineTimer &deadline)
+{
+    if (m_aborted || deadline.hasExpired())
+        return false;
+    QEventLoop loop;
+    QTimer::singleShot(static_cast<int>(deadline.remainingTime()), &loop, &QEventLoop::quit);
+    connect(m_socket, &QAbstractSocket::stateChanged, &loop, &QEventLoop::quit);
+    connect(m_socket, &QIODevice::readyRead, &loop, &QEventLoop::quit);
+    connect(m_socket, &QSslSocket::encrypted, &loop, &QEventLoop::quit);
+    m_waiting = &loop;
+    loop.exec();
+    m_waiting = nullptr;
+    return !m_aborted && !deadline.hasExpired();
+}
+
+bool SmtpClient::waitForConnection(const std::function<bool()> &established)
+{
+    const QDeadlineTimer deadline(m_connectionTimeout);
+    while (!established()) {
+        if (m_socket->state() == QAbstractSocket::UnconnectedState) {
+            return fail(ConnectionTimeoutError, tr("Connection to SMTP server %1:%2 failed: %3")
+                                                    .arg(m_host).arg(m_port).arg(m_socket->errorString()));
+        }
+        if (!waitForSocket(deadline)) {
+            return failWaiting(ConnectionTimeoutError, tr("Connection to SMTP server %1:%2 not established within %3 ms.")
+                                                           .arg(m_host).arg(m_port).arg(m_connectionTimeout));
+        }
+    }
+    return true;
 }
 
 // A command is one line: a line break in an address would smuggle in commands of its own.
 void SmtpClient::sendCommand(const QString &command)
 {
-    write(QString(command).replace('\r', ' ').replace('\n', ' ').toUtf8() + "\r\n");
+    m_socket->write(QString(command).replace('\r', ' ').replace('\n', ' ').toUtf8() + "\r\n");
 }
 
+// The whole reply must come within the response time-out, in lines of bounded
+// length and number: a server that drips, or talks without end, is cut off.
 bool SmtpClient::readReply()
 {
+    const QDeadlineTimer deadline(m_responseTimeout);
+    const QString tooLong = tr("SMTP server %1 sent a reply line longer than %2 octets.").arg(m_host).arg(MaxReplyLineLength);
     QStringList lines;
     m_lastResponse.clear();
     m_lastResponseCode = 0;
     for (;;) {
-        while (!m_socket->canReadLine()) {
-            if (!m_socket->waitForReadyRead(m_responseTimeout))
-                return fail(ResponseTimeoutError);
+        while (m_socket->canReadLine()) {
+            const QByteArray line = m_socket->readLine();
+            if (line.size() > MaxReplyLineLength)
+                return fail(InvalidResponseError, tooLong);
+            if (lines.size() == MaxReplyLines)
+                return fail(InvalidResponseError, tr("SMTP server %1 sent a reply of more than %2 lines.")
+                                                      .arg(m_host).arg(MaxReplyLines));
+            lines << QString::fromUtf8(line).remove('\r').remove('\n');
+            m_lastResponse = lines.join('\n');
+            // "250-" announces more lines; "250 " or a bare "250" is the last.
+            const QString &last = lines.last();
+            if (last.size() < 4 || last.at(3) != '-') {
+                m_lastResponseCode = last.leftRef(3).toInt();
+                return true;
+            }
         }
-        lines << QString::fromUtf8(m_socket->readLine()).remove('\r').remove('\n');
-        m_lastResponse = lines.join('\n');
-        // "250-" announces more lines; "250 " or a bare "250" is the last.
-        const QString &line = lines.last();
-        if (line.size() < 4 || line.at(3) != '-') {
-            m_lastResponseCode = line.leftRef(3).toInt();
-            return true;
+        if (m_socket->bytesAvailable() > MaxReplyLineLength)
+            return fail(InvalidResponseError, tooLong);
+        if (m_socket->state() != QAbstractSocket::ConnectedState)
+            return fail(ResponseTimeoutError, tr("SMTP server %1 closed the connection.").arg(m_host));
+        if (!waitForSocket(deadline)) {
+            return failWaiting(ResponseTimeoutError, tr("SMTP server %1 sent no whole reply within %2 ms.")
+                                                         .arg(m_host).arg(m_responseTimeout));
         }
     }
 }
@@ -141,7 +206,8 @@ bool SmtpClient::expect(int code, std::optional<SmtpError> mismatch)
     if (m_lastResponseCode == code)
         return true;
     const bool permanent = m_lastResponseCode >= 500 && m_lastResponseCode < 600;
-    return fail(mismatch.value_or(permanent ? ClientError : ServerError));
+    return fail(mismatch.value_or(permanent ? ClientError : ServerError),
+                tr("SMTP server %1 answered \"%2\" where %3 was expected.").arg(m_host, m_lastResponse).arg(code));
 }
 
 bool SmtpClient::exchange(const QString &command, int code, std::optional<SmtpError> mismatch)
