@@ -59,7 +59,9 @@ Kestrel::Kestrel(QWidget *parent)
     ui->setupUi(this);
     setAcceptDrops(true);
     m_progress = new QProgressDialog(this);
-    m_progress->setWindowModality(Qt::WindowModal);
+    // Modal to the whole program, floating docks included: while it is up, no
+    // command can reach the document a long operation works on.
+    m_progress->setWindowModality(Qt::ApplicationModal);
     m_progress->setCancelButton(nullptr);
     m_progress->setMinimumDuration(0);
     m_progress->setAutoClose(false);
@@ -231,16 +233,12 @@ void Kestrel::messageOutput(QtMsgType type, const QMessageLogContext &context, c
     }
     if (ui->logDockWidget->isHidden())
         ui->logDockWidget->show();
+    // No events are processed here: a command handled in the middle of a log
+    // line could free the document under the operation that logs, and the
+    // logger hands messages of a nested call to stderr only. Long operations
+    // keep the window painting through their progress dialog instead.
     if (text.contains(tr("Modify record")) || text.contains(QLatin1String("Modify record")))
         setModified(true);
-
-    // Keeps the window painting while long operations log; not re-entered from itself.
-    static bool processing = false;
-    if (!processing) {
-        processing = true;
-        QCoreApplication::processEvents();
-        processing = false;
-    }
 
     const bool forCheck = std::any_of(sectionTags().begin(), sectionTags().end(),
                                       [&](const QString &tag) { return text.contains(tag); });
@@ -292,24 +290,35 @@ bool Kestrel::openFile(const QString &path)
     return true;
 }
 
+bool Kestrel::runLongOperation(const QString &label, const std::function<bool(Progress *)> &work)
+{
+    // Up before its first value: a modal dialog's value turns the event loop.
+    m_busy = true;
+    m_progress->setLabelText(label);
+    m_progress->setRange(0, 0);
+    m_progress->show();
+    m_progress->setValue(0);
+    DialogProgress progress(m_progress);
+    const bool done = work(&progress);
+    m_busy = false;
+    m_progress->hide();
+    return done;
+}
+
 bool Kestrel::fileResolver(const QString &path)
 {
     // The reader sets the range itself, from the file size.
-    m_progress->setLabelText(tr("Please wait, SCL file parsing ......"));
-    m_progress->setValue(0);
-    m_progress->show();
-    DialogProgress progress(m_progress);
-    QList<XmlObject *> roots = XmlReader::load(path, &progress);
-    if (roots.isEmpty()) {
-        m_progress->hide();
-        qCritical().noquote() << tr("Open file %1 failed.").arg(path);
-        return false;
-    }
-    qDeleteAll(m_roots);
-    m_roots = roots;
-    refreshDocument();
-    m_progress->hide();
-    return true;
+    return runLongOperation(tr("Please wait, SCL file parsing ......"), [&](Progress *progress) {
+        QList<XmlObject *> roots = XmlReader::load(path, progress);
+        if (roots.isEmpty()) {
+            qCritical().noquote() << tr("Open file %1 failed.").arg(path);
+            return false;
+        }
+        qDeleteAll(m_roots);
+        m_roots = roots;
+        refreshDocument();
+        return true;
+    });
 }
 
 void Kestrel::refreshDocument()
@@ -390,11 +399,13 @@ void Kestrel::slotNew()
     }
     if (XmlObject *hitem = m_roots.first()->findDescendant(QStringLiteral("Hitem")))
         hitem->attributes.insert(QStringLiteral("when"), QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss zzz"));
-    m_fileName = path;
-    if (save())
+    if (saveAs(path)) {
         qDebug().noquote() << tr("New file %1 succeed.").arg(path);
-    else
-        ui->actionSave->setEnabled(true); // the new document exists in memory only
+    } else {
+        // The new document exists in memory only, bound to the file it is meant for.
+        m_fileName = path;
+        updateTitle();
+    }
 }
 
 void Kestrel::slotOpen()
@@ -415,20 +426,24 @@ void Kestrel::slotSave()
 
 bool Kestrel::save()
 {
-    if (m_fileName.isEmpty())
+    return saveAs(m_fileName);
+}
+
+bool Kestrel::saveAs(const QString &path)
+{
+    if (path.isEmpty())
         return false;
-    m_progress->setLabelText(tr("Please wait, SCL file saving ......"));
-    m_progress->setValue(0);
-    m_progress->show();
-    DialogProgress progress(m_progress);
-    const bool saved = XmlReader::save(m_fileName, m_roots, &progress);
-    m_progress->hide();
-    updateTitle();
+    const bool saved = runLongOperation(tr("Please wait, SCL file saving ......"), [&](Progress *progress) {
+        return XmlReader::save(path, m_roots, progress);
+    });
     if (!saved) {
-        // The writer logged why; the changes are still unsaved.
+        // The writer logged why; the changes are still unsaved, and the
+        // document still belongs to the file it came from.
         ui->actionSave->setEnabled(true);
         return false;
     }
+    m_fileName = path;
+    updateTitle();
     qDebug().noquote() << tr("Save file %1 succeed.").arg(m_fileName);
     setModified(false);
     setCurrentFile(m_fileName);
@@ -441,10 +456,7 @@ void Kestrel::slotSaveAs()
         return;
     const QString path = m_prompt->saveFileName(
             this, tr("Save File"), tr("SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)"));
-    if (path.isEmpty())
-        return;
-    m_fileName = path;
-    save();
+    saveAs(path);
 }
 
 void Kestrel::slotClose()
@@ -558,17 +570,15 @@ void Kestrel::slotCheckSchema()
 void Kestrel::slotCheckSemantic()
 {
     ui->checkTextEdit->clear();
-    m_progress->setLabelText(tr("Please wait, Semantic checking ......"));
-    m_progress->setValue(0);
-    m_progress->show();
     qDebug().noquote() << tr("[Semantic check]================= SCL Semantic check start =================");
-    DialogProgress progress(m_progress);
-    if (XmlCheck::instance()->semanticValidate(m_roots, &progress))
+    const bool passed = runLongOperation(tr("Please wait, Semantic checking ......"), [&](Progress *progress) {
+        return XmlCheck::instance()->semanticValidate(m_roots, progress);
+    });
+    if (passed)
         qDebug().noquote() << tr("SCL Semantic check successfully!");
     else
         qWarning().noquote() << tr("SCL Semantic check failed!");
     qDebug().noquote() << tr("[Semantic check]================= SCL Semantic check end ===================");
-    m_progress->hide();
 }
 
 void Kestrel::slotCheckTemplate()
@@ -576,7 +586,10 @@ void Kestrel::slotCheckTemplate()
     ui->checkTextEdit->clear();
     qDebug().noquote() << tr("[DataTypeTemplates check]================= SCL DataTypeTemplates check start =================");
     XmlCheck *check = XmlCheck::instance();
-    if (check->checkTemplate(m_roots))
+    const bool passed = runLongOperation(tr("Please wait, DataTypeTemplates checking ......"), [&](Progress *progress) {
+        return check->checkTemplate(m_roots, progress);
+    });
+    if (passed)
         qDebug().noquote() << tr("SCL DataTypeTemplates check successfully!");
     else
         qWarning().noquote() << tr("SCL DataTypeTemplates check failed!");
@@ -807,6 +820,12 @@ void Kestrel::slotOpenRecentFile()
 
 void Kestrel::closeEvent(QCloseEvent *event)
 {
+    // A request from outside the window (the session ending) waits for the
+    // running operation; the progress dialog keeps the user's own out.
+    if (m_busy) {
+        event->ignore();
+        return;
+    }
     if (ui->actionSave->isEnabled()) {
         if (m_prompt->confirm(this, tr("Kestrel"), tr("Content has changed, whether to need to save ?"))) {
             if (!save()) {
@@ -837,6 +856,8 @@ void Kestrel::dragEnterEvent(QDragEnterEvent *event)
 
 void Kestrel::dropEvent(QDropEvent *event)
 {
+    if (m_busy)
+        return;
     openDropped(event->mimeData()->urls());
 }
 

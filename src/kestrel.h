@@ -15,6 +15,7 @@ class QMdiSubWindow;
 class QProgressDialog;
 class QTabBar;
 class QTranslator;
+class Progress;
 class QTreeWidgetItem;
 class UserPrompt;
 class XmlObject;
@@ -113,6 +114,11 @@ private:
     void setModified(bool modified);
     // Saves the document; false (and Save stays enabled) when the writer failed.
     bool save();
+    // Saves to path, which becomes the document's file only when the save succeeded.
+    bool saveAs(const QString &path);
+    // Runs work behind the modal progress dialog, which keeps every command
+    // away from the document and the windows painting; work's result.
+    bool runLongOperation(const QString &label, const std::function<bool(Progress *)> &work);
     // Asks about unsaved changes; false when the user's save failed and the document must stay.
     bool closeDocument();
     void buildTrees();
@@ -133,6 +139,7 @@ private:
     QList<XmlObject *> m_removed;
     QString m_fileName;
     QProgressDialog *m_progress = nullptr;
+    bool m_busy = false;
     QTabBar *m_mdiTabBar = nullptr;
     std::unique_ptr<QCompleter> m_iedCompleter;
     std::unique_ptr<QCompleter> m_typesCompleter;

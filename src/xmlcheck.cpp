@@ -670,13 +670,17 @@ QSet<QString> enumUses(const XmlObject *type)
 
 } // namespace
 
-bool XmlCheck::checkTemplate(const QList<XmlObject *> &roots)
+bool XmlCheck::checkTemplate(const QList<XmlObject *> &roots, Progress *progress)
 {
     templateResult = true;
     document = roots;
     // The users and the types are taken from the document as it is now.
     indexDocument(roots);
     XmlSchema *schema = XmlSchema::instance();
+    ProgressMeter meter(progress, schema->lnodeTypes.size() + schema->doTypes.size() + schema->daTypes.size()
+                                          + schema->enumTypes.size());
+    qint64 looked = 0;
+    const auto lookAt = [&] { meter.advance(++looked); };
     const auto unused = [&](XmlObject *type, const QString &line, void (XmlSchema::*forget)(XmlObject *)) {
         report(QtWarningMsg, line.arg(attr(type, "id")), type);
         templateResult = false;
@@ -700,6 +704,7 @@ bool XmlCheck::checkTemplate(const QList<XmlObject *> &roots)
 
     report(QtWarningMsg, tr("[DataTypeTemplates check]Check LNodeType ......"));
     for (XmlObject *type : QList<XmlObject *>(schema->lnodeTypes)) {
+        lookAt();
         if (lnIndex.contains(XmlSchema::lnodeTypeKey(type)))
             continue;
         doTypeUsers.add(indexKeys(type), -1);
@@ -708,6 +713,7 @@ bool XmlCheck::checkTemplate(const QList<XmlObject *> &roots)
     }
     report(QtWarningMsg, tr("[DataTypeTemplates check]Check DOType ......"));
     for (XmlObject *type : QList<XmlObject *>(schema->doTypes)) {
+        lookAt();
         if (doTypeUsers.used(attr(type, "id")))
             continue;
         doTypeUsers.add(indexKeys(type), -1);
@@ -718,6 +724,7 @@ bool XmlCheck::checkTemplate(const QList<XmlObject *> &roots)
     }
     report(QtWarningMsg, tr("[DataTypeTemplates check]Check DAType ......"));
     for (XmlObject *type : QList<XmlObject *>(schema->daTypes)) {
+        lookAt();
         if (daTypeUsers.used(attr(type, "id")))
             continue;
         daTypeUsers.add(indexKeys(type), -1);
@@ -727,10 +734,12 @@ bool XmlCheck::checkTemplate(const QList<XmlObject *> &roots)
     }
     report(QtWarningMsg, tr("[DataTypeTemplates check]Check EnumType ......"));
     for (XmlObject *type : QList<XmlObject *>(schema->enumTypes)) {
+        lookAt();
         if (enumUsers.used(attr(type, "id")))
             continue;
         unused(type, tr("[DataTypeTemplates check]EnumType id = %1 unused, this EnumType will be deleted."),
                &XmlSchema::removeEnumType);
     }
+    meter.finish();
     return templateResult;
 }

@@ -31,7 +31,7 @@ public:
     // True when nothing but FCDA repetitions was found.
     bool semanticValidate(const QList<XmlObject *> &roots, Progress *progress = nullptr);
     // Deletes unused types from the document; true when none was unused.
-    bool checkTemplate(const QList<XmlObject *> &roots);
+    bool checkTemplate(const QList<XmlObject *> &roots, Progress *progress = nullptr);
 
     // The type indexes of the schema services and the logical-node index,
     // built from the document as it is: after a load and at the start of each run.

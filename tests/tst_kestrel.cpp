@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QTableWidget>
 #include <QTextEdit>
+#include <QToolBar>
 #include <QLineEdit>
 #include <QTranslator>
 #include <QTreeWidget>
@@ -43,6 +44,7 @@ private slots:
 
     void actionStatesFollowTheDocument();
     void failedSaveKeepsChanges();
+    void longOperationKeepsCommandsAway();
     void closeWithFailedSaveKeepsTheDocument();
     void newWritesTheTemplate();
     void recentFiles();
@@ -125,7 +127,8 @@ void TestKestrel::actionStatesFollowTheDocument()
 
 void TestKestrel::failedSaveKeepsChanges()
 {
-    QVERIFY(window->openFile(copyOf("relay.icd", "r.icd")));
+    const QString file = copyOf("relay.icd", "r.icd");
+    QVERIFY(window->openFile(file));
     modify();
     // Save as into a folder that does not exist.
     m_prompt->fileName = m_dir->filePath("missing/r.icd");
@@ -135,6 +138,60 @@ void TestKestrel::failedSaveKeepsChanges()
     QVERIFY(!action("actionCheckSemantic")->isEnabled());
     QVERIFY(logged.filter("succeed").isEmpty());
     QVERIFY(!QSettings().value("recentFileList").toStringList().contains(m_prompt->fileName));
+    // The document still belongs to its own file: the title and the next Save say so.
+    QCOMPARE(window->fileName(), file);
+    QCOMPARE(window->windowTitle(), "Kestrel - " + file);
+    action("actionSave")->trigger();
+    QVERIFY(logged.contains("Save file " + file + " succeed."));
+}
+
+// A click on Close while the template check runs used to be handled in the
+// middle of the check, which then went on in a freed document.
+void TestKestrel::longOperationKeepsCommandsAway()
+{
+    QString types;
+    for (int i = 0; i < 400; ++i)
+        types += QString("<LNodeType id=\"T%1\" lnClass=\"GGIO\"><DO name=\"Ind\" type=\"D%1\"/></LNodeType>"
+                         "<DOType id=\"D%1\" cdc=\"SPS\"><DA name=\"stVal\" bType=\"BOOLEAN\" fc=\"ST\"/></DOType>")
+                         .arg(i);
+    const QString file = m_dir->filePath("unused.scd");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(QString("<SCL xmlns=\"http://www.iec.ch/61850/2003/SCL\"><Header id=\"h\"/>"
+                      "<DataTypeTemplates>%1</DataTypeTemplates></SCL>").arg(types).toUtf8());
+    out.close();
+    QVERIFY(window->openFile(file));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QWidget *closeButton = window->findChild<QToolBar *>()->widgetForAction(action("actionClose"));
+    QVERIFY(closeButton);
+
+    // While the check runs, the user clicks Close (and would answer Cancel)
+    // and something else logs; the event loop must turn all the same.
+    m_prompt->answers = {false, false};
+    bool clickedWhileBusy = false;
+    QTimer user;
+    user.setSingleShot(true);
+    connect(&user, &QTimer::timeout, [&] {
+        clickedWhileBusy = QApplication::activeModalWidget() != nullptr;
+
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          closeButton->mapTo(window, closeButton->rect().center()));
+        qWarning("logged during the check");
+    });
+    user.start(0);
+    action("actionCheckTemplate")->trigger();
+
+    QVERIFY(clickedWhileBusy);
+    QVERIFY(!window->document().isEmpty());
+    QVERIFY(m_prompt->asked.isEmpty());
+    QVERIFY(window->findChild<QTextEdit *>("checkTextEdit")->toPlainText().contains(
+            "SCL DataTypeTemplates check end"));
+    auto *log = window->findChild<QTableWidget *>("logTableWidget");
+    QVERIFY(!log->findItems("logged during the check", Qt::MatchContains).isEmpty());
+    // The same click, once the check is done, closes the file.
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, closeButton->mapTo(window, closeButton->rect().center()));
+    QVERIFY(window->document().isEmpty());
 }
 
 void TestKestrel::closeWithFailedSaveKeepsTheDocument()

@@ -18,13 +18,6 @@ QMessageLogContext context(const char *file = "src/kestrel.cpp", int line = 12)
 
 const QString TimeFormat = "yyyy-MM-dd hh:mm:ss zzz";
 
-sclLog *handlerTarget = nullptr;
-
-void forwardToLog(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    handlerTarget->output(type, context, text);
-}
-
 } // namespace
 
 class TestLogPanels : public QObject
@@ -44,7 +37,6 @@ private slots:
 
     void rowPerLevel_data();
     void rowPerLevel();
-    void streamedStringLosesQuotes();
     void tableHoldsAtMost1001Rows();
 
     void checkLine_data();
@@ -221,43 +213,17 @@ void TestLogPanels::rowPerLevel()
 
     QCOMPARE(log.rowCount(), 1);
     QTableWidgetItem *levelItem = log.item(0, 0);
-    QTableWidgetItem *timeItem = log.item(0, 1);
-    QTableWidgetItem *textItem = log.item(0, 2);
     QCOMPARE(levelItem->text(), level);
-    QCOMPARE(textItem->text(), QString("IED P1 <renamed>"));
-    const QDateTime stamp = QDateTime::fromString(timeItem->text(), TimeFormat);
-    QVERIFY2(stamp >= before.addMSecs(-1) && stamp <= after, qPrintable(timeItem->text()));
-    for (int column = 0; column < 3; ++column) {
-        QTableWidgetItem *item = log.item(0, column);
-        QCOMPARE(item->toolTip(), item->text());
-        QCOMPARE(item->background().color(), colour);
-    }
-    QCOMPARE(levelItem->textAlignment(), int(Qt::AlignCenter));
-    QCOMPARE(timeItem->textAlignment(), int(Qt::AlignCenter));
-    QCOMPARE(textItem->textAlignment(), int(Qt::AlignVCenter | Qt::AlignLeft));
-
+    QCOMPARE(log.item(0, 2)->text(), QString("IED P1 <renamed>"));
+    const QDateTime stamp = QDateTime::fromString(log.item(0, 1)->text(), TimeFormat);
+    QVERIFY2(stamp >= before.addMSecs(-1) && stamp <= after, qPrintable(log.item(0, 1)->text()));
+    for (int column = 0; column < 3; ++column)
+        QCOMPARE(log.item(0, column)->background().color(), colour);
     const QImage expected = QIcon(icon).pixmap(16, 16).toImage();
     QVERIFY(!expected.isNull());
     QCOMPARE(levelItem->icon().pixmap(16, 16).toImage(), expected);
 
     QVERIFY(logged().endsWith(" | IED P1 <renamed>\r\n"));
-}
-
-void TestLogPanels::streamedStringLosesQuotes()
-{
-    sclLog log;
-    handlerTarget = &log;
-    const QtMessageHandler previous = qInstallMessageHandler(forwardToLog);
-    qDebug() << "Modify record: Delete" << QString("IED1") << "successfully.";
-    qInstallMessageHandler(previous);
-    handlerTarget = nullptr;
-
-    QCOMPARE(log.rowCount(), 1);
-    QCOMPARE(log.item(0, 2)->text(), QString("Modify record: Delete IED1 successfully."));
-    const QByteArray line = logged();
-    QVERIFY2(line.contains("| Debug    | "), line.constData());
-    QVERIFY2(line.contains("tst_logpanels.cpp:"), line.constData());
-    QVERIFY2(line.endsWith(" | Modify record: Delete IED1 successfully.\r\n"), line.constData());
 }
 
 void TestLogPanels::tableHoldsAtMost1001Rows()
