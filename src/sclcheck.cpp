@@ -28,6 +28,9 @@ QMutex &fileMutex()
 sclCheck::sclCheck(QWidget *parent)
     : QTextEdit(parent)
 {
+    m_scrollToEnd.setSingleShot(true);
+    m_scrollToEnd.setInterval(0);
+    connect(&m_scrollToEnd, &QTimer::timeout, this, [this] { moveCursor(QTextCursor::End); });
 }
 
 void sclCheck::output(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -58,19 +61,15 @@ void sclCheck::appendLine(QString text)
     cursor.movePosition(QTextCursor::End);
     const bool heading = std::any_of(std::begin(headings), std::end(headings),
                                      [&text](const char *word) { return text.contains(QLatin1String(word)); });
-    if (heading) {
-        QTextCharFormat bold;
-        bold.setFontWeight(75);
-        cursor.insertText(text, bold);
-    } else {
-        QString open = "<font>";
-        if (text.contains("|--Error"))
-            open = "<font color=\"#FF0000\">";
-        else if (text.contains("|--Warn"))
-            open = "<font color=\"#0000FF\">";
-        // Messages quote element names such as <LN0>; they must show, not vanish as tags.
-        cursor.insertHtml(open + text.toHtmlEscaped() + "</font>");
-    }
+    // Plain text with a format: names such as <LN0> show as written.
+    QTextCharFormat format;
+    if (heading)
+        format.setFontWeight(75);
+    else if (text.contains("|--Error"))
+        format.setForeground(QColor(0xFF, 0, 0));
+    else if (text.contains("|--Warn"))
+        format.setForeground(QColor(0, 0, 0xFF));
+    cursor.insertText(text, format);
     cursor.insertText("\n", QTextCharFormat());
-    moveCursor(QTextCursor::End);
+    m_scrollToEnd.start();
 }

@@ -2,6 +2,7 @@
 #define SCLCHECK_H
 
 #include <QTextEdit>
+#include <QTimer>
 
 // The check text of the bottom dock: the checkers' lines without their
 // section tag, errors red, warnings blue, headings bold. Each message is also
@@ -19,6 +20,9 @@ public:
 
 private:
     void appendLine(QString text);
+
+    // Scrolls to the last line once per turn of the event loop, not once per line.
+    QTimer m_scrollToEnd;
 };
 
 #endif // SCLCHECK_H

@@ -52,6 +52,9 @@ sclLog::sclLog(QWidget *parent)
     horizontalHeader()->setHighlightSections(false);
     setStyleSheet("selection-background-color:lightblue;");
     retranslate();
+    m_scrollToEnd.setSingleShot(true);
+    m_scrollToEnd.setInterval(0);
+    connect(&m_scrollToEnd, &QTimer::timeout, this, &QAbstractItemView::scrollToBottom);
 }
 
 void sclLog::output(QtMsgType type, const QMessageLogContext &context, const QString &text)
@@ -84,12 +87,14 @@ void sclLog::addRow(int level, const QDateTime &time, const QString &text)
     if (rowCount() >= MaxRows)
         setRowCount(0);
 
+    static const QIcon icons[] = {QIcon(levels[0].icon), QIcon(levels[1].icon), QIcon(levels[2].icon),
+                                  QIcon(levels[3].icon)};
     const Level &look = levels[level];
     const QColor colour(look.colour);
     const QString levelText = tr(look.text);
     const QString timeText = time.toString("yyyy-MM-dd hh:mm:ss zzz");
 
-    auto *levelItem = new QTableWidgetItem(QIcon(look.icon), levelText);
+    auto *levelItem = new QTableWidgetItem(icons[level], levelText);
     levelItem->setTextAlignment(Qt::AlignCenter);
     auto *timeItem = new QTableWidgetItem(timeText);
     timeItem->setTextAlignment(Qt::AlignCenter);
@@ -104,7 +109,7 @@ void sclLog::addRow(int level, const QDateTime &time, const QString &text)
         item->setBackground(colour);
         setItem(row, column++, item);
     }
-    scrollToBottom();
+    m_scrollToEnd.start();
 }
 
 void sclLog::retranslate()

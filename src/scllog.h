@@ -2,6 +2,7 @@
 #define SCLLOG_H
 
 #include <QTableWidget>
+#include <QTimer>
 
 class QDateTime;
 
@@ -24,6 +25,10 @@ protected:
 private:
     void addRow(int level, const QDateTime &time, const QString &text);
     void retranslate();
+
+    // A check logs thousands of lines in a row: the table scrolls to the last
+    // once per turn of the event loop, not once per line.
+    QTimer m_scrollToEnd;
 };
 
 #endif // SCLLOG_H
