@@ -1,0 +1,360 @@
+#include "guitestsupport.h"
+#include "objecttablewidgetitem.h"
+#include "testtree.h"
+#include "xmlreader.h"
+#include "xmltreeitem.h"
+
+#include <QtTest>
+#include <QAction>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QXmlStreamReader>
+
+// Realistic files of three editions (tests/data/e2e), opened in the real
+// window, edited as a user would, saved, loaded again and compared with the
+// original carrying exactly the intended edit.
+
+namespace {
+
+const QStringList Files = {"elmwood_ed1.scd", "elmwood_ed2.scd", "elmwood_ed2_1.scd"};
+const QString Panel = QStringLiteral("attributeTableWidget");
+
+// The element at a path of "Name" or "Name:attribute=value" steps below root.
+XmlObject *locate(XmlObject *root, const QString &path)
+{
+    XmlObject *element = root;
+    for (const QString &step : path.split(QLatin1Char('/'))) {
+        const QString test = step.section(QLatin1Char(':'), 1);
+        if (element)
+            element = test.isEmpty() ? element->findChild(step)
+                                     : element->findChild(step.section(QLatin1Char(':'), 0, 0),
+                                                          test.section(QLatin1Char('='), 0, 0),
+                                                          test.section(QLatin1Char('='), 1));
+    }
+    return element;
+}
+
+// The prefix (with its colon) and the namespace the file's root declares for
+// the extensions of another vendor's tool.
+QStringList vendorOf(const XmlObject *root)
+{
+    for (auto it = root->attributes.begin(); it != root->attributes.end(); ++it) {
+        if (it.key().startsWith(QLatin1String("xmlns:")) && it.value() != XmlReader::SchemaInstanceNamespace
+            && it.value() != XmlReader::VendorNamespace)
+            return {it.key().mid(6) + QLatin1Char(':'), it.value()};
+    }
+    return {QString(), QString()};
+}
+
+void collectVendorNames(const XmlObject *element, const QString &prefix, QStringList &names)
+{
+    if (element->name.startsWith(prefix))
+        names.append(element->name);
+    for (auto it = element->attributes.begin(); it != element->attributes.end(); ++it) {
+        if (it.key().startsWith(prefix))
+            names.append(it.key());
+    }
+    for (const XmlObject *child : element->children)
+        collectVendorNames(child, prefix, names);
+}
+
+// What any XML tool reads in a file: the names in the vendor's namespace, and
+// the comments and processing instructions (a copied element takes its
+// comments along, so what counts is that none is lost or invented).
+struct FileContent
+{
+    QStringList vendorNames;
+    QStringList comments;
+    QString error;
+};
+
+FileContent contentOf(const QString &file, const QString &uri)
+{
+    QFile input(file);
+    input.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&input);
+    FileContent content;
+    while (!xml.atEnd()) {
+        const auto token = xml.readNext();
+        if (token == QXmlStreamReader::Comment || token == QXmlStreamReader::ProcessingInstruction)
+            content.comments.append(xml.processingInstructionTarget() + xml.text() + xml.processingInstructionData());
+        if (token != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.namespaceUri() == uri)
+            content.vendorNames.append(xml.qualifiedName().toString());
+        for (const QXmlStreamAttribute &attribute : xml.attributes()) {
+            if (attribute.namespaceUri() == uri)
+                content.vendorNames.append(attribute.qualifiedName().toString());
+        }
+    }
+    content.error = xml.errorString();
+    content.vendorNames.sort();
+    content.comments.removeDuplicates();
+    content.comments.sort();
+    return content;
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { initGuiTests(); }
+    void init();
+    void cleanup();
+
+    void originalsAreCleanAndRich_data();
+    void originalsAreCleanAndRich();
+    void cellEdit_data();
+    void cellEdit();
+    void contextMenuEdit_data();
+    void contextMenuEdit();
+
+private:
+    QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
+    QTreeWidget *tree() const { return window->findChild<QTreeWidget *>(QStringLiteral("xmlTreeWidget")); }
+    XmlObject *expected(const QString &path) const { return locate(m_expected.first(), path); }
+    XmlObject *shown(const QString &path) const { return locate(window->document().first(), path); }
+
+    QPoint treePoint(XmlObject *element);
+    void chooseFromMenu(XmlObject *element, const QString &command);
+    QTableWidget *cellFor(XmlObject *element, const QString &table, const QString &key, int &row, int &column);
+    void typeIntoCell(QTableWidget *table, int row, int column, const QString &text);
+    QStringList findings();
+    void saveReloadAndCompare();
+
+    QTemporaryDir m_dir;
+    QString m_copy;
+    Document m_expected;
+};
+
+void TestEndToEnd::init()
+{
+    QFETCH(QString, file);
+    m_copy = copyFixture(m_dir, "../e2e/" + file, file);
+    m_expected = XmlReader::load(m_copy);
+    QCOMPARE(m_expected.size(), 1);
+    openWindow(m_copy);
+    QVERIFY(!window->document().isEmpty());
+    window->resize(1400, 900);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void TestEndToEnd::cleanup()
+{
+    closeWindow();
+    qDeleteAll(m_expected);
+    m_expected.clear();
+}
+
+QPoint TestEndToEnd::treePoint(XmlObject *element)
+{
+    // An IED's items are built when it is first expanded.
+    for (XmlObject *e = element->parent; e; e = e->parent) {
+        if (e->name == QLatin1String("IED") && e->treeItem)
+            tree()->expandItem(e->treeItem);
+    }
+    if (!element->treeItem)
+        return {};
+    tree()->scrollToItem(element->treeItem);
+    return tree()->visualItemRect(element->treeItem).center();
+}
+
+void TestEndToEnd::chooseFromMenu(XmlObject *element, const QString &command)
+{
+    const QPoint point = treePoint(element);
+    QVERIFY(!point.isNull());
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point, tree()->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(tree()->viewport(), &rightClick);
+    QMenu *menu = nullptr;
+    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
+    for (QAction *entry : menu->actions()) {
+        if (entry->text() == command && entry->isEnabled())
+            return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+    }
+    menu->close();
+    QFAIL(qPrintable("no enabled entry " + command));
+}
+
+// The attribute panel's value cell of key, or the cell of a view's table in
+// the element's row and the key's column.
+QTableWidget *TestEndToEnd::cellFor(XmlObject *element, const QString &table, const QString &key, int &row,
+                                    int &column)
+{
+    if (table == Panel) {
+        auto *panel = window->findChild<QTableWidget *>(Panel);
+        const QList<QTableWidgetItem *> names = panel->findItems(key, Qt::MatchExactly);
+        row = names.isEmpty() ? -1 : names.first()->row();
+        column = 1;
+        return panel;
+    }
+    QMdiSubWindow *view = window->findView("IED - " + element->enclosing(QStringLiteral("IED"))->attribute("name"));
+    auto *rows = view ? view->widget()->findChild<QTableWidget *>(table) : nullptr;
+    for (int r = 0; rows && r < rows->rowCount(); ++r) {
+        for (int c = 0; c < rows->columnCount(); ++c) {
+            auto *cell = dynamic_cast<objectTableWidgetItem *>(rows->item(r, c));
+            if (cell && cell->object == element)
+                row = r;
+            if (rows->horizontalHeaderItem(c) && rows->horizontalHeaderItem(c)->text() == key)
+                column = c;
+        }
+    }
+    return rows;
+}
+
+void TestEndToEnd::typeIntoCell(QTableWidget *table, int row, int column, const QString &text)
+{
+    QTableWidgetItem *cell = table->item(row, column);
+    QVERIFY(cell && table->isVisible());
+    table->scrollToItem(cell);
+    // What a double-click delivers: press and release, then the second press as a double-click.
+    const QPoint point = table->visualItemRect(cell).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, point);
+    auto *editor = qobject_cast<QLineEdit *>(table->indexWidget(table->model()->index(row, column)));
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    // Key by key, each carrying its character, as a keyboard with umlauts types it.
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the delegate commits on the next turn of the event loop
+}
+
+QStringList TestEndToEnd::findings()
+{
+    logged.clear();
+    action("actionCheckSemantic")->trigger();
+    QStringList lines = logged.filter(QStringLiteral("|--"));
+    if (!logged.contains(QStringLiteral("SCL Semantic check successfully!")))
+        lines.append(QStringLiteral("the check did not succeed"));
+    return lines;
+}
+
+void TestEndToEnd::saveReloadAndCompare()
+{
+    QVERIFY2(action("actionSave")->isEnabled(), "the edit counts as a change");
+    const QString original = QStringLiteral(KESTREL_TEST_DATA "/e2e/") + QFileInfo(m_copy).fileName();
+    action("actionSave")->trigger();
+    action("actionClose")->trigger();
+    QVERIFY(window->openFile(m_copy));
+
+    QVERIFY2(sameTree(window->document().first(), m_expected.first()),
+             "the saved file holds the original with exactly the edit");
+    QCOMPARE(findings(), QStringList());
+    const QStringList vendor = vendorOf(m_expected.first());
+    const FileContent saved = contentOf(m_copy, vendor.at(1));
+    QCOMPARE(saved.error, QString());
+    QStringList vendorNames;
+    collectVendorNames(m_expected.first(), vendor.at(0), vendorNames);
+    vendorNames.sort();
+    QCOMPARE(saved.vendorNames, vendorNames);
+    QCOMPARE(saved.comments, contentOf(original, vendor.at(1)).comments);
+}
+
+void TestEndToEnd::originalsAreCleanAndRich_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const QString &file : Files)
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+void TestEndToEnd::originalsAreCleanAndRich()
+{
+    QCOMPARE(findings(), QStringList());
+    const FileContent content = contentOf(m_copy, vendorOf(m_expected.first()).at(1));
+    QVERIFY(content.vendorNames.size() > 10);
+    QVERIFY(content.comments.size() > 5);
+}
+
+void TestEndToEnd::cellEdit_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    const QString ied = QStringLiteral("IED:name=E1Q1SB1");
+    for (const QString &file : Files) {
+        const auto row = [&](const char *name) -> QTestData & { return QTest::newRow(qPrintable(file + ": " + name)) << file; };
+        row("attribute panel, IED desc") << ied << Panel << "desc" << "Zähler & <Prüfung> \"Q1\"";
+        row("attribute panel, IP address text")
+                << "Communication/SubNetwork:name=StationBus/ConnectedAP:iedName=HMI01/Address/P:type=IP" << Panel
+                << "value" << "10.20.1.99";
+        row("IED view, logical node desc") << ied + "/AccessPoint/Server/LDevice:inst=CTRL/LN:lnClass=XCBR"
+                                           << "LnTableWidget" << "desc" << "Leistungsschalter QA1 (Ölstand)";
+        row("IED view, GOOSE application id")
+                << "IED:name=E1Q2SB1/AccessPoint/Server/LDevice:inst=CTRL/LN0/GSEControl:name=gcbInterlock"
+                << "GseTableWidget" << "appID" << "E1Q2SB1CTRL/LLN0.gcbIlk2";
+    }
+}
+
+void TestEndToEnd::cellEdit()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, table);
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+
+    XmlObject *element = shown(path);
+    QVERIFY(element);
+    const QPoint point = treePoint(element);
+    QVERIFY(!point.isNull());
+    // Shows the element in the attribute panel and its view, its row selected.
+    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, point);
+    int row = -1, column = -1;
+    QTableWidget *cells = cellFor(element, table, key, row, column);
+    QVERIFY(cells && row >= 0 && column >= 0);
+    typeIntoCell(cells, row, column, text);
+
+    XmlObject *edited = expected(path);
+    if (key == QLatin1String("value"))
+        edited->value = text; // the text of the element, mirrored as its attribute "value"
+    edited->attributes.insert(key, text);
+    saveReloadAndCompare();
+}
+
+void TestEndToEnd::contextMenuEdit_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("command");
+    for (const QString &file : Files) {
+        QTest::newRow(qPrintable(file + ": copy an IED, paste it on the root")) << file << "Paste";
+        QTest::newRow(qPrintable(file + ": delete a data set member")) << file << "Delete";
+    }
+}
+
+void TestEndToEnd::contextMenuEdit()
+{
+    QFETCH(QString, command);
+
+    if (command == QLatin1String("Paste")) {
+        const QString ied = QStringLiteral("IED:name=E1Q1SB1");
+        chooseFromMenu(shown(ied), QStringLiteral("Copy"));
+        chooseFromMenu(window->document().first(), QStringLiteral("Paste"));
+        // The copy gets a name of its own and goes before the data types.
+        XmlObject *root = m_expected.first();
+        auto *copy = new XmlObject(*expected(ied));
+        copy->attributes.insert(QStringLiteral("name"), QStringLiteral("E1Q1SB1_New"));
+        copy->parent = root;
+        root->children.insert(root->children.indexOf(root->findChild(QStringLiteral("DataTypeTemplates"))), copy);
+    } else {
+        const QString fcda = QStringLiteral(
+            "IED:name=E1Q1SB1/AccessPoint/Server/LDevice:inst=CTRL/LN0/DataSet:name=dsGoose/FCDA:lnInst=2");
+        chooseFromMenu(shown(fcda), QStringLiteral("Delete"));
+        XmlObject *member = expected(fcda);
+        member->parent->children.removeOne(member);
+        delete member;
+    }
+    saveReloadAndCompare();
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_endtoend.moc"
