@@ -1,16 +1,11 @@
 #include "guitestsupport.h"
 #include "objecttablewidgetitem.h"
 #include "testtree.h"
+#include "userinput.h"
 #include "xmlreader.h"
-#include "xmltreeitem.h"
 
-#include <QtTest>
 #include <QAction>
-#include <QLineEdit>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QTableWidget>
-#include <QTreeWidget>
 #include <QXmlStreamReader>
 
 // Realistic files of three editions (tests/data/e2e), opened in the real
@@ -121,10 +116,7 @@ private:
     XmlObject *expected(const QString &path) const { return locate(m_expected.first(), path); }
     XmlObject *shown(const QString &path) const { return locate(window->document().first(), path); }
 
-    QPoint treePoint(XmlObject *element);
-    void chooseFromMenu(XmlObject *element, const QString &command);
     QTableWidget *cellFor(XmlObject *element, const QString &table, const QString &key, int &row, int &column);
-    void typeIntoCell(QTableWidget *table, int row, int column, const QString &text);
     QStringList findings();
     void saveReloadAndCompare();
 
@@ -153,35 +145,6 @@ void TestEndToEnd::cleanup()
     m_expected.clear();
 }
 
-QPoint TestEndToEnd::treePoint(XmlObject *element)
-{
-    // An IED's items are built when it is first expanded.
-    for (XmlObject *e = element->parent; e; e = e->parent) {
-        if (e->name == QLatin1String("IED") && e->treeItem)
-            tree()->expandItem(e->treeItem);
-    }
-    if (!element->treeItem)
-        return {};
-    tree()->scrollToItem(element->treeItem);
-    return tree()->visualItemRect(element->treeItem).center();
-}
-
-void TestEndToEnd::chooseFromMenu(XmlObject *element, const QString &command)
-{
-    const QPoint point = treePoint(element);
-    QVERIFY(!point.isNull());
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point, tree()->viewport()->mapToGlobal(point));
-    QApplication::sendEvent(tree()->viewport(), &rightClick);
-    QMenu *menu = nullptr;
-    QTRY_VERIFY((menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())));
-    for (QAction *entry : menu->actions()) {
-        if (entry->text() == command && entry->isEnabled())
-            return QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
-    }
-    menu->close();
-    QFAIL(qPrintable("no enabled entry " + command));
-}
-
 // The attribute panel's value cell of key, or the cell of a view's table in
 // the element's row and the key's column.
 QTableWidget *TestEndToEnd::cellFor(XmlObject *element, const QString &table, const QString &key, int &row,
@@ -206,26 +169,6 @@ QTableWidget *TestEndToEnd::cellFor(XmlObject *element, const QString &table, co
         }
     }
     return rows;
-}
-
-void TestEndToEnd::typeIntoCell(QTableWidget *table, int row, int column, const QString &text)
-{
-    QTableWidgetItem *cell = table->item(row, column);
-    QVERIFY(cell && table->isVisible());
-    table->scrollToItem(cell);
-    // What a double-click delivers: press and release, then the second press as a double-click.
-    const QPoint point = table->visualItemRect(cell).center();
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, point);
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, point);
-    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, point);
-    auto *editor = qobject_cast<QLineEdit *>(table->indexWidget(table->model()->index(row, column)));
-    QVERIFY(editor);
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    // Key by key, each carrying its character, as a keyboard with umlauts types it.
-    for (const QChar character : text)
-        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(character), Qt::NoModifier);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents(); // the delegate commits on the next turn of the event loop
 }
 
 QStringList TestEndToEnd::findings()
@@ -305,14 +248,12 @@ void TestEndToEnd::cellEdit()
 
     XmlObject *element = shown(path);
     QVERIFY(element);
-    const QPoint point = treePoint(element);
-    QVERIFY(!point.isNull());
     // Shows the element in the attribute panel and its view, its row selected.
-    QTest::mouseClick(tree()->viewport(), Qt::LeftButton, {}, point);
+    QVERIFY(clickInTree(tree(), element));
     int row = -1, column = -1;
     QTableWidget *cells = cellFor(element, table, key, row, column);
-    QVERIFY(cells && row >= 0 && column >= 0);
-    typeIntoCell(cells, row, column, text);
+    QVERIFY(cells && cells->isVisible());
+    QVERIFY(enterInCell(cells, row, column, text));
 
     XmlObject *edited = expected(path);
     if (key == QLatin1String("value"))
@@ -337,8 +278,8 @@ void TestEndToEnd::contextMenuEdit()
 
     if (command == QLatin1String("Paste")) {
         const QString ied = QStringLiteral("IED:name=E1Q1SB1");
-        chooseFromMenu(shown(ied), QStringLiteral("Copy"));
-        chooseFromMenu(window->document().first(), QStringLiteral("Paste"));
+        QVERIFY(chooseFromMenu(tree(), shown(ied), QStringLiteral("Copy")));
+        QVERIFY(chooseFromMenu(tree(), window->document().first(), QStringLiteral("Paste")));
         // The copy gets a name of its own and goes before the data types.
         XmlObject *root = m_expected.first();
         auto *copy = new XmlObject(*expected(ied));
@@ -348,7 +289,7 @@ void TestEndToEnd::contextMenuEdit()
     } else {
         const QString fcda = QStringLiteral(
             "IED:name=E1Q1SB1/AccessPoint/Server/LDevice:inst=CTRL/LN0/DataSet:name=dsGoose/FCDA:lnInst=2");
-        chooseFromMenu(shown(fcda), QStringLiteral("Delete"));
+        QVERIFY(chooseFromMenu(tree(), shown(fcda), QStringLiteral("Delete")));
         XmlObject *member = expected(fcda);
         member->parent->children.removeOne(member);
         delete member;

@@ -1,0 +1,105 @@
+#ifndef USERINPUT_H
+#define USERINPUT_H
+
+// Input as a user gives it: clicks, double-clicks, right clicks and keys on
+// the real widgets, for the tests that edit through the interface.
+
+#include "xmlobject.h"
+#include "xmltreeitem.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QtTest>
+
+// Where to click an element's item in the SCL tree, made visible first (an
+// IED's items are built when it is first expanded); null when it has no item.
+inline QPoint treeItemPoint(QTreeWidget *tree, const XmlObject *element)
+{
+    for (const XmlObject *e = element->parent; e; e = e->parent) {
+        if (e->name == QLatin1String("IED") && e->treeItem)
+            tree->expandItem(e->treeItem);
+    }
+    if (!element->treeItem)
+        return {};
+    tree->scrollToItem(element->treeItem);
+    return tree->visualItemRect(element->treeItem).center();
+}
+
+inline bool clickInTree(QTreeWidget *tree, const XmlObject *element)
+{
+    const QPoint point = treeItemPoint(tree, element);
+    if (!point.isNull())
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, point);
+    return !point.isNull();
+}
+
+// Right-clicks an element in the tree and clicks the menu entry of that
+// text; false when there was no menu or no such enabled entry.
+inline bool chooseFromMenu(QTreeWidget *tree, const XmlObject *element, const QString &command)
+{
+    const QPoint point = treeItemPoint(tree, element);
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point, tree->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(tree->viewport(), &rightClick);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    for (QAction *entry : menu ? menu->actions() : QList<QAction *>()) {
+        if (entry->text() == command && entry->isEnabled()) {
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+            return true;
+        }
+    }
+    if (menu)
+        menu->close();
+    return false;
+}
+
+// Double-clicks a cell as the window system delivers it (press and release,
+// then the second press as a double-click); the editor that opened, or null.
+inline QWidget *openEditor(QTableWidget *table, int row, int column)
+{
+    QTableWidgetItem *cell = table->item(row, column);
+    if (!cell)
+        return nullptr;
+    table->scrollToItem(cell);
+    const QPoint point = table->visualItemRect(cell).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, point);
+    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, point);
+    return table->indexWidget(table->model()->index(row, column));
+}
+
+// Types text over what an editor holds, key by key, each key carrying its
+// character (as a keyboard with umlauts types them); a drop-down picks the
+// first entry that starts with what was typed.
+inline void typeText(QWidget *editor, const QString &text)
+{
+    if (!qobject_cast<QComboBox *>(editor)) {
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(editor, Qt::Key_Delete);
+    }
+    for (const QChar character : text)
+        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
+
+// Enter in an editor; the delegate commits on the next turn of the event loop.
+inline void commitEditor(QWidget *editor)
+{
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+// Double-click, type, Enter; false when no editor opened.
+inline bool enterInCell(QTableWidget *table, int row, int column, const QString &text)
+{
+    QWidget *editor = openEditor(table, row, column);
+    if (editor) {
+        typeText(editor, text);
+        commitEditor(editor);
+    }
+    return editor;
+}
+
+#endif // USERINPUT_H
