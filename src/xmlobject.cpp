@@ -6,7 +6,8 @@
 XmlObject::XmlObject(const XmlObject &other)
     : name(other.name),
       value(other.value),
-      attributes(other.attributes)
+      attributes(other.attributes),
+      comments(other.comments)
 {
     children.reserve(other.children.size());
     for (const XmlObject *child : other.children) {

@@ -7,8 +7,33 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class XmlTreeItem;
+
+// A comment or processing instruction of the file. It is kept beside an
+// element, not among its children, so that nothing walking the tree meets
+// it, and a save writes it back where it stood.
+struct XmlComment
+{
+    enum Place {
+        Before, // before the element's start tag
+        Inside, // before the end tag: after the last child, or at textOffset in the text
+        After,  // after the end tag (what follows the last root)
+    };
+
+    bool isInstruction() const { return !target.isEmpty(); }
+    bool operator==(const XmlComment &other) const
+    {
+        return place == other.place && textOffset == other.textOffset && target == other.target
+                && text == other.text;
+    }
+
+    Place place = Before;
+    int textOffset = 0;
+    QString target; // a processing instruction's target; empty for a comment
+    QString text;   // the comment, or the instruction's data
+};
 
 // One element of an SCL document. A document is the list of its root
 // elements; every element owns its children. Data members are public: the
@@ -17,7 +42,7 @@ class XmlObject
 {
 public:
     XmlObject() = default;
-    // Deep copy of name, text, attributes and children. The copy has no
+    // Deep copy of name, text, attributes, comments and children. The copy has no
     // parent, no type or tree item link and line number 0; index is not copied.
     XmlObject(const XmlObject &other);
     XmlObject &operator=(const XmlObject &) = delete;
@@ -57,6 +82,8 @@ public:
     // Children of type definitions by name and by type (filled by the schema services).
     QHash<QString, XmlObject *> index;
     AttributeMap attributes;
+    // Empty for almost every element, and then it costs one pointer.
+    QVector<XmlComment> comments;
     XmlObject *parent = nullptr;
     XmlObject *typeObject = nullptr;
     XmlTreeItem *treeItem = nullptr;

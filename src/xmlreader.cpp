@@ -30,12 +30,15 @@ public:
     void startElement();
     void endElement();
     void characters();
+    void comment(const QString &target, const QString &text);
+    void endDocument();
 
     QList<XmlObject *> roots;
 
 private:
-    QString nameOf(const QStringRef &namespaceUri, const QStringRef &local, const QStringRef &qualified);
     QString valueOf(const QStringRef &value);
+    QString leadingSpace(const XmlObject *element);
+    void keepPendingComments(XmlObject *element, XmlComment::Place place);
 
     static constexpr int MaxPooledValue = 64;
 
@@ -44,6 +47,11 @@ private:
     StringPool m_values;
     XmlObject *m_current = nullptr;
     int m_depth = 0;
+    // Comments and instructions wait for the element they precede, or for the end tag.
+    QVector<XmlComment> m_pendingComments;
+    // Blanks that may turn out to open a text split by a comment or CDATA section.
+    QString m_space;
+    const XmlObject *m_spaceOwner = nullptr;
 };
 
 QStringView view(const QStringRef &ref)
@@ -59,11 +67,12 @@ QString copyOf(const QStringRef &ref)
     return QString(ref.unicode(), ref.size());
 }
 
-QString TreeBuilder::nameOf(const QStringRef &namespaceUri, const QStringRef &local,
-                            const QStringRef &qualified)
+// The name a node or attribute is kept under: the local name in the SCL
+// namespace (or in none), the qualified name in any other.
+QStringView nameOf(const QStringRef &namespaceUri, const QStringRef &local, const QStringRef &qualified)
 {
     const bool ours = namespaceUri.isEmpty() || namespaceUri == XmlReader::SclNamespace;
-    return m_names.intern(view(ours ? local : qualified));
+    return view(ours ? local : qualified);
 }
 
 QString TreeBuilder::valueOf(const QStringRef &value)
@@ -81,10 +90,11 @@ void TreeBuilder::startElement()
     }
     auto *element = new XmlObject;
     element->parent = m_current;
-    element->name = nameOf(m_xml.namespaceUri(), m_xml.name(), m_xml.qualifiedName());
+    element->name = m_names.intern(nameOf(m_xml.namespaceUri(), m_xml.name(), m_xml.qualifiedName()));
     element->lineNumber = int(m_xml.lineNumber());
     (m_current ? m_current->children : roots).append(element);
     m_current = element;
+    keepPendingComments(element, XmlComment::Before);
 
     const QXmlStreamNamespaceDeclarations declarations = m_xml.namespaceDeclarations();
     const QXmlStreamAttributes attributes = m_xml.attributes();
@@ -98,7 +108,7 @@ void TreeBuilder::startElement()
             entries.append({m_names.intern(key), valueOf(declaration.namespaceUri())});
         }
         for (const QXmlStreamAttribute &attribute : attributes) {
-            entries.append({nameOf(attribute.namespaceUri(), attribute.name(), attribute.qualifiedName()),
+            entries.append({m_names.intern(nameOf(attribute.namespaceUri(), attribute.name(), attribute.qualifiedName())),
                             valueOf(attribute.value())});
         }
         element->attributes = AttributeMap(std::move(entries));
@@ -107,15 +117,62 @@ void TreeBuilder::startElement()
         XmlReader::setRootNamespaces(element);
 }
 
+// The blanks kept for this element, once.
+QString TreeBuilder::leadingSpace(const XmlObject *element)
+{
+    if (m_spaceOwner != element || !element->children.isEmpty())
+        return QString();
+    m_spaceOwner = nullptr;
+    return m_space;
+}
+
 void TreeBuilder::characters()
 {
-    if (!m_current || (m_xml.isWhitespace() && m_current->value.isEmpty()))
+    XmlObject *element = m_current;
+    if (!element)
         return;
-    // Text split by comments or CDATA sections arrives in chunks: keep them all.
-    if (m_current->value.isEmpty())
-        m_current->value = copyOf(m_xml.text());
-    else
-        m_current->value += m_xml.text();
+    if (!element->value.isEmpty()) {
+        // Text split by comments or CDATA sections arrives in chunks: keep them all.
+        element->value += m_xml.text();
+    } else if (m_xml.isWhitespace()) {
+        // Blanks between elements are dropped, but those that open a text
+        // split by a comment or CDATA section belong to it.
+        if (element->children.isEmpty()) {
+            m_space.truncate(0);
+            m_space += m_xml.text();
+            m_spaceOwner = element;
+        }
+    } else {
+        const QString space = leadingSpace(element);
+        element->value = space.isEmpty() ? copyOf(m_xml.text()) : space + m_xml.text();
+    }
+}
+
+void TreeBuilder::comment(const QString &target, const QString &text)
+{
+    XmlComment comment;
+    comment.target = target;
+    comment.text = text;
+    if (m_current) {
+        if (m_current->value.isEmpty())
+            m_current->value = leadingSpace(m_current);
+        comment.textOffset = m_current->value.size();
+    }
+    m_pendingComments.append(comment);
+}
+
+void TreeBuilder::keepPendingComments(XmlObject *element, XmlComment::Place place)
+{
+    if (m_pendingComments.isEmpty())
+        return;
+    for (XmlComment &comment : m_pendingComments) {
+        comment.place = place;
+        // A position in the text counts only in an element that holds nothing but text.
+        const bool inText = place == XmlComment::Inside && element->children.isEmpty();
+        comment.textOffset = inText ? qMin(comment.textOffset, element->value.size()) : 0;
+    }
+    element->comments += m_pendingComments;
+    m_pendingComments.clear();
 }
 
 void TreeBuilder::endElement()
@@ -123,17 +180,24 @@ void TreeBuilder::endElement()
     XmlObject *element = m_current;
     m_current = element->parent;
     --m_depth;
-    if (element->value.isEmpty())
-        return;
-    const QString trimmed = element->value.trimmed();
-    if (trimmed.isEmpty()) {
-        element->value.clear();
-        return;
+    if (!element->value.isEmpty()) {
+        const QString trimmed = element->value.trimmed();
+        if (trimmed.isEmpty()) {
+            element->value.clear();
+        } else {
+            // Text beside child elements: its place among them is not kept, its content is.
+            if (!element->children.isEmpty())
+                element->value = trimmed;
+            element->attributes.insert(ValueKey, trimmed);
+        }
     }
-    // Text beside child elements: its place among them is not kept, its content is.
-    if (!element->children.isEmpty())
-        element->value = trimmed;
-    element->attributes.insert(ValueKey, trimmed);
+    keepPendingComments(element, XmlComment::Inside);
+}
+
+void TreeBuilder::endDocument()
+{
+    if (!roots.isEmpty())
+        keepPendingComments(roots.last(), XmlComment::After);
 }
 
 enum class Escape { Text, Attribute };
@@ -155,8 +219,13 @@ private:
     static constexpr int ChunkSize = 1 << 18;
 
     void writeElement(XmlObject *element, int level);
+    void writeComments(const XmlObject *element, XmlComment::Place place, int level);
+    void writeTextAndComments(const XmlObject *element);
     bool keepsEmpty(const QString &elementName, const QString &attributeName);
-    void appendEscaped(const QString &text, Escape mode);
+    void appendEscaped(QStringView text, Escape mode);
+    void appendComment(const XmlComment &comment);
+    void appendIndent(int level) { m_buffer.resize(m_buffer.size() + 2 * level, QLatin1Char(' ')); }
+    void appendEndTag(const QString &name);
     void endLine();
     bool flush();
 
@@ -222,7 +291,8 @@ void TreeWriter::writeElement(XmlObject *element, int level)
 {
     if (m_failed)
         return;
-    m_buffer += QString(2 * level, QLatin1Char(' '));
+    writeComments(element, XmlComment::Before, level);
+    appendIndent(level);
     m_buffer += QLatin1Char('<');
     m_buffer += element->name;
     // The pseudo-attribute "value" mirrors the element text; it is written
@@ -242,34 +312,80 @@ void TreeWriter::writeElement(XmlObject *element, int level)
     }
     element->lineNumber = m_line + 1;
 
-    if (element->children.isEmpty() && element->value.isEmpty()) {
+    const bool hasInside = std::any_of(element->comments.cbegin(), element->comments.cend(),
+                                       [](const XmlComment &c) { return c.place == XmlComment::Inside; });
+    if (element->children.isEmpty() && element->value.isEmpty() && !hasInside) {
         m_buffer += QLatin1String("/>");
-        endLine();
     } else if (element->children.isEmpty()) {
         m_buffer += QLatin1Char('>');
-        appendEscaped(element->value, Escape::Text);
-        m_buffer += QLatin1String("</");
-        m_buffer += element->name;
-        m_buffer += QLatin1Char('>');
-        endLine();
+        writeTextAndComments(element);
+        appendEndTag(element->name);
     } else {
         m_buffer += QLatin1Char('>');
         appendEscaped(element->value.trimmed(), Escape::Text);
         endLine();
         for (XmlObject *child : qAsConst(element->children))
             writeElement(child, level + 1);
-        m_buffer += QString(2 * level, QLatin1Char(' '));
-        m_buffer += QLatin1String("</");
-        m_buffer += element->name;
-        m_buffer += QLatin1Char('>');
-        endLine();
+        writeComments(element, XmlComment::Inside, level + 1);
+        appendIndent(level);
+        appendEndTag(element->name);
     }
+    endLine();
+    writeComments(element, XmlComment::After, level);
     m_meter.advance(++m_elements);
 }
 
-void TreeWriter::appendEscaped(const QString &text, Escape mode)
+void TreeWriter::appendEndTag(const QString &name)
 {
-    for (const QChar c : text) {
+    m_buffer += QLatin1String("</");
+    m_buffer += name;
+    m_buffer += QLatin1Char('>');
+}
+
+// One line each, at the indentation of what they stand beside.
+void TreeWriter::writeComments(const XmlObject *element, XmlComment::Place place, int level)
+{
+    for (const XmlComment &comment : element->comments) {
+        if (comment.place != place)
+            continue;
+        appendIndent(level);
+        appendComment(comment);
+        endLine();
+    }
+}
+
+// The text of an element without children, with its comments where they stood in it.
+void TreeWriter::writeTextAndComments(const XmlObject *element)
+{
+    const QStringView text = element->value;
+    int written = 0;
+    for (const XmlComment &comment : element->comments) {
+        if (comment.place != XmlComment::Inside)
+            continue;
+        const int at = qBound(written, comment.textOffset, int(text.size()));
+        appendEscaped(text.mid(written, at - written), Escape::Text);
+        appendComment(comment);
+        written = at;
+    }
+    appendEscaped(text.mid(written), Escape::Text);
+}
+
+// The number of code units of the character at i if an XML 1.0 file can
+// hold it (2 for a surrogate pair), or 0.
+int xmlCharLength(QStringView text, int i)
+{
+    const ushort u = text.at(i).unicode();
+    if ((u >= 0x20 && u < 0xD800) || u == '\t' || u == '\n' || u == '\r' || (u >= 0xE000 && u < 0xFFFE))
+        return 1;
+    if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(text.at(i + 1).unicode()))
+        return 2;
+    return 0;
+}
+
+void TreeWriter::appendEscaped(QStringView text, Escape mode)
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
         const ushort u = c.unicode();
         if (u >= 0x20 && u != '&' && u != '<' && u != '>' && u != '"' && u < 0xFFFE) {
             m_buffer += c;
@@ -299,6 +415,37 @@ void TreeWriter::appendEscaped(const QString &text, Escape mode)
             ++m_dropped;
         }
     }
+}
+
+// Written as read, but for characters XML cannot hold and for what would end
+// the markup early: "--" or a final "-" in a comment, "?>" in an instruction.
+// A parsed file cannot hold those; the writer stays safe all the same.
+void TreeWriter::appendComment(const XmlComment &comment)
+{
+    const bool isComment = !comment.isInstruction();
+    m_buffer += isComment ? QLatin1String("<!--") : QLatin1String("<?") + comment.target;
+    if (!isComment && !comment.text.isEmpty())
+        m_buffer += QLatin1Char(' ');
+    const QStringView text = comment.text;
+    QChar previous;
+    for (int i = 0; i < text.size(); ++i) {
+        const int length = xmlCharLength(text, i);
+        if (length == 0) {
+            ++m_dropped;
+            continue;
+        }
+        const QChar c = text.at(i);
+        if (isComment ? c == QLatin1Char('-') && previous == QLatin1Char('-')
+                      : c == QLatin1Char('>') && previous == QLatin1Char('?'))
+            m_buffer += QLatin1Char(' ');
+        m_buffer.append(text.data() + i, length);
+        m_line += c == QLatin1Char('\n');
+        previous = c;
+        i += length - 1;
+    }
+    if (isComment && previous == QLatin1Char('-'))
+        m_buffer += QLatin1Char(' ');
+    m_buffer += isComment ? QLatin1String("-->") : QLatin1String("?>");
 }
 
 } // namespace
@@ -335,7 +482,14 @@ QList<XmlObject *> XmlReader::load(const QString &fileName, Progress *progress)
         case QXmlStreamReader::StartElement: builder.startElement(); break;
         case QXmlStreamReader::EndElement: builder.endElement(); break;
         case QXmlStreamReader::Characters: builder.characters(); break;
-        case QXmlStreamReader::EndDocument: done = true; break;
+        case QXmlStreamReader::Comment: builder.comment(QString(), xml.text().toString()); break;
+        case QXmlStreamReader::ProcessingInstruction:
+            builder.comment(xml.processingInstructionTarget().toString(), xml.processingInstructionData().toString());
+            break;
+        case QXmlStreamReader::EndDocument:
+            builder.endDocument();
+            done = true;
+            break;
         default: break;
         }
     }

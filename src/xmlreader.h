@@ -14,7 +14,10 @@ class XmlObject;
 // their local names. Those in any other namespace (vendor extensions,
 // xsi:type) keep their qualified name as written, and every namespace
 // declaration stays as an attribute on the element that made it, so an open
-// and save leaves foreign content intact.
+// and save leaves foreign content intact. So do comments and processing
+// instructions: they are kept beside the element they stand next to and
+// written back in place.
+
 class XmlReader
 {
     Q_DECLARE_TR_FUNCTIONS(XmlReader)

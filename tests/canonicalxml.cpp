@@ -21,10 +21,8 @@ QStringList canonicalXml(const QString &fileName, QString *error)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QXmlStreamReader xml(&file);
-    QStringList lines;
-    QStringList path;
+    QStringList lines, path, texts;
     QList<int> lineOfElement;
-    QStringList texts;
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement()) {
@@ -40,6 +38,9 @@ QStringList canonicalXml(const QString &fileName, QString *error)
             lines.append(path.join(QLatin1Char('/')) + QLatin1Char(' ') + attributes.join(QLatin1Char(' ')));
             lineOfElement.append(lines.size() - 1);
             texts.append(QString());
+        } else if (xml.isComment() || xml.isProcessingInstruction()) {
+            lines.append(path.join(QLatin1Char('/')) + QLatin1Char(' ') + xml.tokenString() + QLatin1Char(' ') + xml.text()
+                         + xml.processingInstructionTarget() + QLatin1Char(' ') + xml.processingInstructionData());
         } else if (xml.isCharacters()) {
             if (!texts.isEmpty())
                 texts.last() += xml.text();
@@ -51,10 +52,7 @@ QStringList canonicalXml(const QString &fileName, QString *error)
             path.removeLast();
         }
     }
-    if (xml.hasError()) {
-        if (error)
-            *error = xml.errorString();
-        return {};
-    }
-    return lines;
+    if (xml.hasError() && error)
+        *error = xml.errorString();
+    return xml.hasError() ? QStringList() : lines;
 }

@@ -27,14 +27,19 @@ inline XmlObject *makeElement(const QString &name, XmlObject *parent = nullptr,
     return element;
 }
 
-// Whether two subtrees hold the same names, texts, attributes and children, in order.
-inline bool sameTree(const XmlObject *a, const XmlObject *b)
+// Whether two subtrees hold the same names, texts, attributes, comments and
+// children, in order; where, if given, names the first pair that differs.
+inline bool sameTree(const XmlObject *a, const XmlObject *b, QString *where = nullptr)
 {
     if (a->name != b->name || a->value != b->value || a->attributes != b->attributes
-        || a->children.size() != b->children.size())
+        || a->comments != b->comments || a->children.size() != b->children.size()) {
+        if (where)
+            *where = QStringLiteral("%1 (line %2) vs %3 (line %4)").arg(a->name).arg(a->lineNumber)
+                         .arg(b->name).arg(b->lineNumber);
         return false;
+    }
     for (int i = 0; i < a->children.size(); ++i) {
-        if (!sameTree(a->children.at(i), b->children.at(i)))
+        if (!sameTree(a->children.at(i), b->children.at(i), where))
             return false;
     }
     return true;
