@@ -18,8 +18,10 @@ StringPool::StringPool()
 {
 }
 
-QString StringPool::intern(QStringView text)
+QString StringPool::intern(QStringView text, bool *added)
 {
+    if (added)
+        *added = false;
     if (text.isEmpty())
         return QString(QLatin1String(""));
     const uint mask = uint(m_slots.size() - 1);
@@ -32,6 +34,8 @@ QString StringPool::intern(QStringView text)
             return entry;
         slot = (slot + 1) & mask;
     }
+    if (added)
+        *added = true;
     QString interned = text.toString();
     m_slots[int(slot)] = interned;
     if (++m_used * 2 > m_slots.size())

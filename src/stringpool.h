@@ -13,7 +13,8 @@ class StringPool
 public:
     StringPool();
 
-    QString intern(QStringView text);
+    // The shared copy of text; added tells whether this is its first appearance.
+    QString intern(QStringView text, bool *added = nullptr);
 
 private:
     void grow();

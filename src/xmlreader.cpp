@@ -10,8 +10,11 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QXmlStreamReader>
+
+#include <cstring>
 
 const QString XmlReader::SclNamespace = QStringLiteral("http://www.iec.ch/61850/2003/SCL");
 const QString XmlReader::VendorNamespace = QStringLiteral("http://www.norvane.com/2026/velm");
@@ -21,21 +24,174 @@ namespace {
 
 const QString ValueKey = QStringLiteral("value");
 
+// Stops the parser's input once the entity references in it would expand to
+// more than MaxExpansion characters. The parser expands internal entities
+// with no limit on the total: a few hundred kilobytes of references to one
+// long entity fill the memory before it hands out a single token.
+class EntityBudget : public QIODevice
+{
+public:
+    static constexpr qint64 MaxExpansion = 10 * 1000 * 1000; // characters
+
+    explicit EntityBudget(QIODevice *source) : m_source(source) {}
+
+    // The internal entities of the document type declaration. References
+    // are counted from the first byte, and priced from then on.
+    void setDeclarations(const QXmlStreamEntityDeclarations &declarations);
+    bool exceeded() const { return m_exceeded; }
+    static QString errorString()
+    {
+        return XmlReader::tr("Entity references expand to more than %1 characters").arg(MaxExpansion);
+    }
+
+    bool isSequential() const override { return true; }
+    qint64 bytesAvailable() const override { return QIODevice::bytesAvailable() + m_source->bytesAvailable(); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    static constexpr int MaxNameLength = 256;
+    static constexpr int MaxNesting = 32;
+
+    void scan(const char *data, qint64 size);
+    void countReference();
+    qint64 expandedSize(const QByteArray &name, int depth);
+    void price();
+
+    QIODevice *m_source;
+    QHash<QByteArray, QString> m_values;
+    QHash<QByteArray, qint64> m_sizes;
+    qint64 m_largest = 0;
+    bool m_declared = false;
+    bool m_exceeded = false;
+    // References seen so far by name; the empty name stands for those too long to read.
+    QHash<QByteArray, qint64> m_references;
+    bool m_inReference = false;
+    QByteArray m_name;
+};
+
+void EntityBudget::setDeclarations(const QXmlStreamEntityDeclarations &declarations)
+{
+    for (const QXmlStreamEntityDeclaration &entity : declarations)
+        m_values.insert(entity.name().toUtf8(), entity.value().toString());
+    for (auto it = m_values.keyBegin(); it != m_values.keyEnd(); ++it)
+        m_largest = qMax(m_largest, expandedSize(*it, 0));
+    m_declared = true;
+    price();
+}
+
+// Its text with every reference in it expanded, in characters (at most MaxExpansion + 1).
+qint64 EntityBudget::expandedSize(const QByteArray &name, int depth)
+{
+    const auto known = m_sizes.constFind(name);
+    if (known != m_sizes.constEnd())
+        return *known;
+    const auto value = m_values.constFind(name);
+    if (value == m_values.constEnd())
+        return 0; // predefined, or not declared: the parser answers for those
+    // Until it is known, an entity counts as too large: so does one that refers to itself.
+    m_sizes.insert(name, MaxExpansion + 1);
+    qint64 size = value->size();
+    static const QRegularExpression reference(QStringLiteral("&([^#;&\\s]+);"));
+    auto matches = reference.globalMatch(*value);
+    while (matches.hasNext() && size <= MaxExpansion) {
+        const QByteArray inner = matches.next().captured(1).toUtf8();
+        size += depth < MaxNesting ? expandedSize(inner, depth + 1) : MaxExpansion;
+    }
+    size = qMin(size, MaxExpansion + 1);
+    m_sizes.insert(name, size);
+    return size;
+}
+
+void EntityBudget::price()
+{
+    qint64 total = 0;
+    for (auto it = m_references.cbegin(); it != m_references.cend() && total <= MaxExpansion; ++it) {
+        // A name that is not declared here may be one whose bytes are not UTF-8: count it as the largest.
+        const qint64 size = m_values.contains(it.key()) ? expandedSize(it.key(), 0) : m_largest;
+        total += qMin(it.value(), MaxExpansion + 1) * size;
+    }
+    m_exceeded = total > MaxExpansion;
+}
+
+void EntityBudget::countReference()
+{
+    static const QByteArrayList predefined = {"amp", "lt", "gt", "quot", "apos"};
+    if (!predefined.contains(m_name))
+        ++m_references[m_name];
+}
+
+// Finds "&name;" in the bytes of any encoding the parser reads. Zero bytes
+// are skipped: XML text holds none, so they are the high bytes of UTF-16
+// or UTF-32 units. A name that is not ASCII may be misread; it then counts
+// as the largest entity.
+void EntityBudget::scan(const char *data, qint64 size)
+{
+    const char *p = data;
+    const char *const end = data + size;
+    while (p < end) {
+        if (!m_inReference) {
+            p = static_cast<const char *>(memchr(p, '&', size_t(end - p)));
+            if (!p)
+                return;
+            ++p;
+            m_inReference = true;
+            m_name.clear();
+            continue;
+        }
+        const char c = *p++;
+        if (c == 0)
+            continue;
+        if (c == ';') {
+            countReference();
+            m_inReference = false;
+        } else if (c == '&') {
+            m_name.clear();
+        } else if (strchr(" \t\r\n<>\"'#", c)) {
+            m_inReference = false; // a character reference, or no reference at all
+        } else if (m_name.size() == MaxNameLength) {
+            m_name.clear();
+            countReference();
+            m_inReference = false;
+        } else {
+            m_name += c;
+        }
+    }
+}
+
+qint64 EntityBudget::readData(char *data, qint64 maxSize)
+{
+    if (m_exceeded)
+        return -1;
+    const qint64 count = m_source->read(data, maxSize);
+    if (count <= 0)
+        return count;
+    scan(data, count);
+    if (m_declared)
+        price();
+    return m_exceeded ? -1 : count;
+}
+
 // Builds the element tree from the parser's tokens.
 class TreeBuilder
 {
 public:
-    explicit TreeBuilder(QXmlStreamReader &xml) : m_xml(xml) {}
+    TreeBuilder(QXmlStreamReader &xml, EntityBudget &budget) : m_xml(xml), m_budget(budget) {}
 
     void startElement();
     void endElement();
     void characters();
     void comment(const QString &target, const QString &text);
+    void documentType();
+    void entityReference();
     void endDocument();
 
     QList<XmlObject *> roots;
 
 private:
+    QString attributeName(QStringView name);
     QString valueOf(const QStringRef &value);
     QString leadingSpace(const XmlObject *element);
     void keepPendingComments(XmlObject *element, XmlComment::Place place);
@@ -43,6 +199,7 @@ private:
     static constexpr int MaxPooledValue = 64;
 
     QXmlStreamReader &m_xml;
+    EntityBudget &m_budget;
     StringPool m_names; // element and attribute names: a few hundred, always in cache
     StringPool m_values;
     XmlObject *m_current = nullptr;
@@ -67,12 +224,39 @@ QString copyOf(const QStringRef &ref)
     return QString(ref.unicode(), ref.size());
 }
 
+// Whether the parser takes each part of a qualified name as an element name.
+// The parser checks element names, but lets any characters through in
+// attribute names; holding both to one rule keeps the saved file readable.
+bool isXmlName(QStringView qualified)
+{
+    const QList<QStringView> parts = qualified.split(QLatin1Char(':'));
+    if (parts.size() > 2)
+        return false;
+    for (const QStringView part : parts) {
+        QXmlStreamReader probe(QLatin1Char('<') + part.toString() + QLatin1String("/>"));
+        probe.readNext();
+        if (part.isEmpty() || probe.readNext() != QXmlStreamReader::StartElement)
+            return false;
+    }
+    return true;
+}
+
 // The name a node or attribute is kept under: the local name in the SCL
 // namespace (or in none), the qualified name in any other.
 QStringView nameOf(const QStringRef &namespaceUri, const QStringRef &local, const QStringRef &qualified)
 {
     const bool ours = namespaceUri.isEmpty() || namespaceUri == XmlReader::SclNamespace;
     return view(ours ? local : qualified);
+}
+
+// A name is checked the first time it is met: a file repeats a few hundred names.
+QString TreeBuilder::attributeName(QStringView name)
+{
+    bool added = false;
+    QString interned = m_names.intern(name, &added);
+    if (added && !isXmlName(name))
+        m_xml.raiseError(XmlReader::tr("Attribute name '%1' is not a valid XML name").arg(name));
+    return interned;
 }
 
 QString TreeBuilder::valueOf(const QStringRef &value)
@@ -105,10 +289,10 @@ void TreeBuilder::startElement()
             const QString key = declaration.prefix().isEmpty()
                     ? QStringLiteral("xmlns")
                     : QLatin1String("xmlns:") + declaration.prefix();
-            entries.append({m_names.intern(key), valueOf(declaration.namespaceUri())});
+            entries.append({attributeName(key), valueOf(declaration.namespaceUri())});
         }
         for (const QXmlStreamAttribute &attribute : attributes) {
-            entries.append({m_names.intern(nameOf(attribute.namespaceUri(), attribute.name(), attribute.qualifiedName())),
+            entries.append({attributeName(nameOf(attribute.namespaceUri(), attribute.name(), attribute.qualifiedName())),
                             valueOf(attribute.value())});
         }
         element->attributes = AttributeMap(std::move(entries));
@@ -198,6 +382,30 @@ void TreeBuilder::endDocument()
 {
     if (!roots.isEmpty())
         keepPendingComments(roots.last(), XmlComment::After);
+}
+
+void TreeBuilder::documentType()
+{
+    const QXmlStreamEntityDeclarations declarations = m_xml.entityDeclarations();
+    for (const QXmlStreamEntityDeclaration &entity : declarations) {
+        // Its text lives in another file, which is never read: the parser
+        // would drop the reference without a word.
+        if (!entity.systemId().isEmpty() || !entity.publicId().isEmpty()) {
+            m_xml.raiseError(XmlReader::tr("Entity '%1' refers to another file, which is not read")
+                             .arg(entity.name()));
+            return;
+        }
+    }
+    m_budget.setDeclarations(declarations);
+    if (m_budget.exceeded())
+        m_xml.raiseError(EntityBudget::errorString());
+}
+
+// The parser hands out a reference it cannot resolve (an entity declared in
+// an external document type) instead of its text.
+void TreeBuilder::entityReference()
+{
+    m_xml.raiseError(XmlReader::tr("Entity '%1' is not declared in the file").arg(m_xml.name()));
 }
 
 enum class Escape { Text, Attribute };
@@ -387,7 +595,7 @@ void TreeWriter::appendEscaped(QStringView text, Escape mode)
     for (int i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
         const ushort u = c.unicode();
-        if (u >= 0x20 && u != '&' && u != '<' && u != '>' && u != '"' && u < 0xFFFE) {
+        if (u >= 0x20 && u < 0xD800 && u != '&' && u != '<' && u != '>' && u != '"') {
             m_buffer += c;
             continue;
         }
@@ -411,8 +619,12 @@ void TreeWriter::appendEscaped(QStringView text, Escape mode)
             break;
         case '\r': m_buffer += QLatin1String("&#13;"); break;
         default:
-            // Other control characters and U+FFFE/U+FFFF cannot be held by an XML 1.0 file.
-            ++m_dropped;
+            // Other control characters, unpaired surrogates and U+FFFE/U+FFFF cannot be held by an XML 1.0 file.
+            const int length = xmlCharLength(text, i);
+            if (length == 0)
+                ++m_dropped;
+            m_buffer.append(text.data() + i, length);
+            i += qMax(length - 1, 0);
         }
     }
 }
@@ -469,10 +681,12 @@ QList<XmlObject *> XmlReader::load(const QString &fileName, Progress *progress)
     }
     Utf8Guard guard(&file);
     guard.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    EntityBudget budget(&guard);
+    budget.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     ProgressMeter meter(progress, file.size());
 
-    QXmlStreamReader xml(&guard);
-    TreeBuilder builder(xml);
+    QXmlStreamReader xml(&budget);
+    TreeBuilder builder(xml, budget);
     uint tokens = 0;
     // Not atEnd(): it asks the file for its size on every call.
     for (bool done = false; !done && !xml.hasError();) {
@@ -486,6 +700,8 @@ QList<XmlObject *> XmlReader::load(const QString &fileName, Progress *progress)
         case QXmlStreamReader::ProcessingInstruction:
             builder.comment(xml.processingInstructionTarget().toString(), xml.processingInstructionData().toString());
             break;
+        case QXmlStreamReader::DTD: builder.documentType(); break;
+        case QXmlStreamReader::EntityReference: builder.entityReference(); break;
         case QXmlStreamReader::EndDocument:
             builder.endDocument();
             done = true;
@@ -497,9 +713,14 @@ QList<XmlObject *> XmlReader::load(const QString &fileName, Progress *progress)
     QString error = xml.errorString();
     if (error.endsWith(QLatin1Char('.')))
         error.chop(1); // the message adds its own
-    if (guard.invalidOffset() >= 0)
-        error = tr("The file is not valid UTF-8 (byte offset %1)").arg(guard.invalidOffset());
-    if (xml.hasError() || guard.invalidOffset() >= 0) {
+    if (guard.invalidOffset() >= 0) {
+        const bool utf8 = guard.encoding() == Utf8Guard::Encoding::Utf8;
+        error = tr("The file is not valid %1 (byte offset %2)")
+                .arg(utf8 ? QStringLiteral("UTF-8") : QStringLiteral("UTF-16")).arg(guard.invalidOffset());
+    } else if (budget.exceeded()) {
+        error = EntityBudget::errorString();
+    }
+    if (xml.hasError() || guard.invalidOffset() >= 0 || budget.exceeded()) {
         qCritical().noquote() << tr("Xml Syntax error at line:%1, column:%2, error: %3.")
                                  .arg(xml.lineNumber()).arg(xml.columnNumber()).arg(error);
         meter.cancel();
@@ -531,7 +752,7 @@ bool XmlReader::save(const QString &fileName, const QList<XmlObject *> &roots, P
         return false;
     }
     if (writer.droppedCharacters() > 0) {
-        qWarning().noquote() << tr("Save file %1: %2 control characters that XML cannot hold were left out.")
+        qWarning().noquote() << tr("Save file %1: %2 characters that XML cannot hold were left out.")
                                 .arg(fileName).arg(writer.droppedCharacters());
     }
     return true;

@@ -17,7 +17,11 @@ class XmlObject;
 // and save leaves foreign content intact. So do comments and processing
 // instructions: they are kept beside the element they stand next to and
 // written back in place.
-
+//
+// What the file cannot say without loss is refused with the reason: bytes
+// that are not valid UTF-8 or UTF-16, names that XML does not allow,
+// entities kept in other files (which are never read), entity references
+// that would expand beyond a fixed budget, nesting beyond MaxDepth.
 class XmlReader
 {
     Q_DECLARE_TR_FUNCTIONS(XmlReader)

@@ -20,7 +20,11 @@ QStringList canonicalXml(const QString &fileName, QString *error)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QXmlStreamReader xml(&file);
+    QByteArray bytes = file.readAll();
+    // XML tells UTF-16 without a byte order mark by its "<"; the parser would take the machine's byte order.
+    if (bytes.size() >= 2 && (bytes.at(0) == 0) != (bytes.at(1) == 0))
+        bytes.prepend(bytes.at(0) == 0 ? "\xFE\xFF" : "\xFF\xFE");
+    QXmlStreamReader xml(bytes);
     QStringList lines, path, texts;
     QList<int> lineOfElement;
     while (!xml.atEnd()) {

@@ -48,6 +48,7 @@ void TestCli::roundtrip_data()
     QTest::addColumn<QString>("reason"); // empty: it must succeed
     QTest::newRow("good") << DataDir + "/good/substation.scd" << "out.scd" << "";
     QTest::newRow("truncated") << DataDir + "/bad/truncated.scd" << "out.scd" << "Xml Syntax error at line:";
+    QTest::newRow("surrogate") << DataDir + "/bad/surrogate_in_attribute_name.scd" << "out.scd" << "not valid UTF-16";
     QTest::newRow("missing input") << "no-such-file.scd" << "out.scd" << "ReadOnly open file no-such-file.scd failed.";
     QTest::newRow("unwritable output") << DataDir + "/good/relay.icd" << "missing/dir/out.scd" << "open operate failed";
 }
