@@ -114,15 +114,12 @@ void XmlWizard::removeFilePages()
 
 void XmlWizard::commitOpenEditor(QAbstractItemView *view)
 {
-    // Cells are edited where the current index is; widgets a page put into
-    // cells are persistent editors and stay.
-    const QModelIndex current = view->currentIndex();
-    QWidget *editor = view->isPersistentEditorOpen(current) ? nullptr : view->indexWidget(current);
-    if (!editor)
-        return;
-    QAbstractItemDelegate *delegate = view->itemDelegate(current);
-    emit delegate->commitData(editor);
-    emit delegate->closeEditor(editor);
+    // Leaving the current cell commits the editor open there, as a click on
+    // another cell does; widgets a page put into cells stay.
+    QItemSelectionModel *selection = view->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    selection->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
 }
 
 void XmlWizard::buildFilePages()
