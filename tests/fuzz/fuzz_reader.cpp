@@ -15,13 +15,19 @@
 
 namespace {
 
-// Log lines are the program's business, not the fuzzer's; formatting them
-// would cost most of each run.
-void dropMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
+// Printing every log line would cost most of each run; the last error is
+// kept to explain a finding.
+QString lastError;
+
+void keepLastError(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtCriticalMsg)
+        lastError = text;
+}
 
 [[noreturn]] void fail(const QString &what)
 {
-    std::fprintf(stderr, "fuzz_reader: %s\n", qPrintable(what));
+    std::fprintf(stderr, "fuzz_reader: %s (last error: %s)\n", qPrintable(what), qPrintable(lastError));
     std::abort();
 }
 
@@ -57,7 +63,7 @@ void close(const QList<XmlObject *> &roots)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qInstallMessageHandler(dropMessages);
+    qInstallMessageHandler(keepLastError);
     // Read once up front, so that the schema is not taken for the first input's leak.
     XmlSchema::instance()->load();
     return 0;
