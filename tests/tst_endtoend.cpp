@@ -112,7 +112,6 @@ private slots:
 
 private:
     QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
-    QTreeWidget *tree() const { return window->findChild<QTreeWidget *>(QStringLiteral("xmlTreeWidget")); }
     XmlObject *expected(const QString &path) const { return locate(m_expected.first(), path); }
     XmlObject *shown(const QString &path) const { return locate(window->document().first(), path); }
 
@@ -249,7 +248,7 @@ void TestEndToEnd::cellEdit()
     XmlObject *element = shown(path);
     QVERIFY(element);
     // Shows the element in the attribute panel and its view, its row selected.
-    QVERIFY(clickInTree(tree(), element));
+    QVERIFY(clickInTree(element));
     int row = -1, column = -1;
     QTableWidget *cells = cellFor(element, table, key, row, column);
     QVERIFY(cells && cells->isVisible());
@@ -278,8 +277,8 @@ void TestEndToEnd::contextMenuEdit()
 
     if (command == QLatin1String("Paste")) {
         const QString ied = QStringLiteral("IED:name=E1Q1SB1");
-        QVERIFY(chooseFromMenu(tree(), shown(ied), QStringLiteral("Copy")));
-        QVERIFY(chooseFromMenu(tree(), window->document().first(), QStringLiteral("Paste")));
+        QVERIFY(chooseFromMenu(shown(ied), QStringLiteral("Copy")));
+        QVERIFY(chooseFromMenu(window->document().first(), QStringLiteral("Paste")));
         // The copy gets a name of its own and goes before the data types.
         XmlObject *root = m_expected.first();
         auto *copy = new XmlObject(*expected(ied));
@@ -289,7 +288,7 @@ void TestEndToEnd::contextMenuEdit()
     } else {
         const QString fcda = QStringLiteral(
             "IED:name=E1Q1SB1/AccessPoint/Server/LDevice:inst=CTRL/LN0/DataSet:name=dsGoose/FCDA:lnInst=2");
-        QVERIFY(chooseFromMenu(tree(), shown(fcda), QStringLiteral("Delete")));
+        QVERIFY(chooseFromMenu(shown(fcda), QStringLiteral("Delete")));
         XmlObject *member = expected(fcda);
         member->parent->children.removeOne(member);
         delete member;

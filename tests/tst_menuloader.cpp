@@ -1,31 +1,25 @@
 #include "guitestsupport.h"
-#include "kestrel.h"
 #include "menuloader.h"
-#include "userprompt.h"
-#include "xmlobject.h"
+#include "userinput.h"
 #include "xmlreader.h"
-#include "xmlschema.h"
-#include "xmltreebuilder.h"
-#include "xmltreeitem.h"
 
-#include <QtTest>
 #include <QAction>
 #include <QDialog>
-#include <QMenu>
-#include <QTableWidget>
-#include <QTreeWidget>
+#include <QPushButton>
 
+// The tree's context menu, opened with a right click and used with a click
+// on its entries.
 
 class TestMenuLoader : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { initGuiTests(); }
     void init();
-    void cleanup();
-    void menuEntries();
-    void enabledStates();
+    void cleanup() { closeWindow(); }
+    void menus_data();
+    void menus();
     void copyPasteIedNames();
     void pasteSubNetworkKeepsNamesUnique();
     void pasteRefusedWhereTheSchemaForbids();
@@ -36,56 +30,40 @@ private slots:
     void commandOnADeadItemDoesNothing();
 
 private:
-    MenuLoader *loader() const { return MenuLoader::instance(window); }
     XmlObject *root() const { return window->document().first(); }
-    XmlTreeItem *itemOf(XmlObject *element);
-    QStringList entries(XmlObject *element, bool enabledOnly = false);
-    QStringList iedNames() const;
+    XmlObject *find(const QString &name) const;
+    // The root's children: IEDs by name, the others by element name.
+    QStringList rootChildren() const;
 
     QTemporaryDir m_dir;
     QString m_file;
     ScriptedPrompt *m_prompt = nullptr;
 };
 
-void TestMenuLoader::initTestCase()
-{
-    initGuiTests();
-}
-
 void TestMenuLoader::init()
 {
     m_file = copyFixture(m_dir, "substation.scd", "s.scd");
     m_prompt = openWindow(m_file);
     QVERIFY(!window->document().isEmpty());
+    window->resize(1200, 800);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
 }
 
-void TestMenuLoader::cleanup()
+// "SCL", "IED:last", or the first element of that name.
+XmlObject *TestMenuLoader::find(const QString &name) const
 {
-    closeWindow();
-}
-
-XmlTreeItem *TestMenuLoader::itemOf(XmlObject *element)
-{
-    // Opening the enclosing IED builds the items below it.
-    for (XmlObject *e = element; e; e = e->parent) {
-        if (e->name == "IED" && e->treeItem)
-            XmlTreeBuilder::buildSubtree(e->treeItem);
+    if (name == "SCL")
+        return root();
+    if (name == "IED:last") {
+        auto last = std::find_if(root()->children.rbegin(), root()->children.rend(),
+                                 [](const XmlObject *child) { return child->name == "IED"; });
+        return *last;
     }
-    return static_cast<XmlTreeItem *>(element->treeItem);
+    return root()->findDescendant(name);
 }
 
-QStringList TestMenuLoader::entries(XmlObject *element, bool enabledOnly)
-{
-    std::unique_ptr<QMenu> menu(loader()->createMenu(element, itemOf(element)));
-    QStringList texts;
-    for (QAction *action : menu->actions()) {
-        if (!enabledOnly || action->isEnabled())
-            texts.append(action->isSeparator() ? "-" : action->text());
-    }
-    return texts;
-}
-
-QStringList TestMenuLoader::iedNames() const
+QStringList TestMenuLoader::rootChildren() const
 {
     QStringList names;
     for (const XmlObject *child : root()->children)
@@ -93,80 +71,72 @@ QStringList TestMenuLoader::iedNames() const
     return names;
 }
 
-void TestMenuLoader::menuEntries()
+void TestMenuLoader::menus_data()
 {
-    const QStringList rootMenu = entries(root());
-    QCOMPARE(rootMenu.mid(0, 2), QStringList({"Paste", "-"}));
-    QCOMPARE(rootMenu.mid(rootMenu.size() - 2), QStringList({"-", "Import ICD file"}));
-    for (const char *insert : {"Insert Header", "Insert Substation", "Insert Communication", "Insert IED",
-                               "Insert DataTypeTemplates"})
-        QVERIFY2(rootMenu.contains(insert), insert);
-    for (const char *absent : {"View", "Copy", "Cut", "Delete", "Up", "Down"})
-        QVERIFY2(!rootMenu.contains(absent), absent);
+    QTest::addColumn<QString>("element");
+    QTest::addColumn<bool>("enabledOnly");
+    QTest::addColumn<QStringList>("leading");
+    QTest::addColumn<QStringList>("present");
+    QTest::addColumn<QStringList>("absent");
 
-    for (const char *section : {"Header", "Substation", "Communication", "DataTypeTemplates"}) {
-        const QStringList menu = entries(root()->findChild(section));
-        QCOMPARE(menu.mid(0, 6), QStringList({"View", "-", "Copy", "Cut", "Paste", "Delete"}));
-        QVERIFY2(!menu.contains("Up") && !menu.contains("Down"), section);
-    }
-    const QStringList ldevice = entries(root()->findDescendant("LDevice"));
-    QCOMPARE(ldevice.mid(0, 10), QStringList({"View", "-", "Copy", "Cut", "Paste", "Delete", "-", "Up", "Down", "-"}));
-    QVERIFY(ldevice.contains("Insert LN0") && ldevice.contains("Insert LN"));
+    const QStringList edits{"View", "-", "Copy", "Cut", "Paste", "Delete"};
+    QTest::newRow("root") << "SCL" << false << QStringList{"Paste", "-"}
+                          << QStringList{"Insert Header", "Insert IED", "Insert DataTypeTemplates", "-", "Import ICD file"}
+                          << QStringList{"View", "Copy", "Cut", "Delete", "Up", "Down"};
+    QTest::newRow("root, one Header only, nothing copied") << "SCL" << true << QStringList()
+                                                           << QStringList{"Insert IED"}
+                                                           << QStringList{"Insert Header", "Paste"};
+    QTest::newRow("Header") << "Header" << false << edits << QStringList() << QStringList{"Up", "Down"};
+    QTest::newRow("DataTypeTemplates") << "DataTypeTemplates" << false << edits << QStringList()
+                                       << QStringList{"Up", "Down"};
+    QTest::newRow("LDevice") << "LDevice" << false << edits + QStringList{"-", "Up", "Down", "-"}
+                             << QStringList{"Insert LN0", "Insert LN"} << QStringList();
+    QTest::newRow("first IED, after Communication") << "IED" << true << QStringList() << QStringList{"Down"}
+                                                    << QStringList{"Up"};
+    QTest::newRow("last IED, before DataTypeTemplates") << "IED:last" << true << QStringList() << QStringList{"Up"}
+                                                        << QStringList{"Down"};
+    // An unbounded choice takes any number of its elements.
+    QTest::newRow("DOType: more DA and SDO") << "DOType" << true << QStringList() << QStringList{"Insert DA", "Insert SDO"}
+                                             << QStringList();
+    QTest::newRow("DOI: more DAI") << "DOI" << true << QStringList() << QStringList{"Insert DAI"} << QStringList();
 }
 
-void TestMenuLoader::enabledStates()
+void TestMenuLoader::menus()
 {
-    const QStringList rootEnabled = entries(root(), true);
-    QVERIFY(!rootEnabled.contains("Insert Header")); // one Header only, and there is one
-    QVERIFY(rootEnabled.contains("Insert IED"));
-    QVERIFY(!rootEnabled.contains("Paste"));
+    QFETCH(QString, element);
+    QFETCH(bool, enabledOnly);
+    QFETCH(QStringList, leading);
+    QFETCH(QStringList, present);
+    QFETCH(QStringList, absent);
 
-    QList<XmlObject *> ieds;
-    for (XmlObject *child : root()->children) {
-        if (child->name == "IED")
-            ieds.append(child);
-    }
-    QVERIFY(ieds.size() >= 2);
-    QVERIFY(!entries(ieds.first(), true).contains("Up")); // Communication before it does not count
-    QVERIFY(entries(ieds.first(), true).contains("Down"));
-    QVERIFY(!entries(ieds.last(), true).contains("Down")); // nor DataTypeTemplates after it
-    QVERIFY(entries(ieds.last(), true).contains("Up"));
-
-    // A DOType takes any number of DA and SDO children (an unbounded choice), a DOI any number of DAI.
-    XmlObject *doType = root()->findChild("DataTypeTemplates")->findChild("DOType");
-    QVERIFY(doType->findChild("DA"));
-    QVERIFY(entries(doType, true).contains("Insert DA"));
-    QVERIFY(entries(doType, true).contains("Insert SDO"));
-    XmlObject *doi = root()->findDescendant("DOI");
-    QVERIFY(entries(doi, true).contains("Insert DAI"));
+    const QStringList entries = menuEntries(openContextMenu(find(element)), enabledOnly);
+    QVERIFY(!entries.isEmpty());
+    QCOMPARE(entries.mid(0, leading.size()), leading);
+    for (const QString &entry : present)
+        QVERIFY2(entries.contains(entry), qPrintable(entry));
+    for (const QString &entry : absent)
+        QVERIFY2(!entries.contains(entry), qPrintable(entry));
 }
 
 void TestMenuLoader::copyPasteIedNames()
 {
-    XmlObject *ied = root()->findChild("IED");
-    const QString name = ied->attribute("name");
-    entries(ied);
-    loader()->slotMapped("Copy");
-    QVERIFY(loader()->clipboardElement());
-    entries(root());
-    loader()->slotMapped("Paste");
-    loader()->slotMapped("Paste");
-    const QStringList order = iedNames();
-    QCOMPARE(order.mid(order.size() - 3), QStringList({name + "_New", name + "_New_New", "DataTypeTemplates"}));
+    const QString name = find("IED")->attribute("name");
+    QVERIFY(chooseFromMenu(find("IED"), "Copy"));
+    QVERIFY(chooseFromMenu(root(), "Paste"));
+    QVERIFY(chooseFromMenu(root(), "Paste"));
+    QCOMPARE(rootChildren().mid(rootChildren().size() - 3),
+             QStringList({name + "_New", name + "_New_New", "DataTypeTemplates"}));
     QCOMPARE(logged.filter("Modify record: Paste IED successfully.").size(), 2);
-    QCOMPARE(root()->children.at(order.size() - 3)->treeItem->text(0).section(' ', 0, 0), name + "_New");
+    QVERIFY(root()->findChild("IED", "name", name + "_New")->treeItem->text(0).startsWith(name + "_New "));
 }
 
 void TestMenuLoader::pasteSubNetworkKeepsNamesUnique()
 {
-    XmlObject *communication = root()->findChild("Communication");
-    XmlObject *subNetwork = communication->findChild("SubNetwork");
-    const QString name = subNetwork->attribute("name");
-    entries(subNetwork);
-    loader()->slotMapped("Copy");
-    entries(communication);
-    loader()->slotMapped("Paste");
-    loader()->slotMapped("Paste");
+    XmlObject *communication = find("Communication");
+    const QString name = find("SubNetwork")->attribute("name");
+    QVERIFY(chooseFromMenu(find("SubNetwork"), "Copy"));
+    QVERIFY(chooseFromMenu(communication, "Paste"));
+    QVERIFY(chooseFromMenu(communication, "Paste"));
     QStringList names;
     for (const XmlObject *child : communication->children)
         names.append(child->attribute("name"));
@@ -176,114 +146,81 @@ void TestMenuLoader::pasteSubNetworkKeepsNamesUnique()
 
 void TestMenuLoader::pasteRefusedWhereTheSchemaForbids()
 {
-    XmlObject *ln = root()->findDescendant("LN");
-    entries(ln);
-    loader()->slotMapped("Copy");
-    XmlObject *communication = root()->findChild("Communication");
-    const int before = communication->children.size();
-    entries(communication);
-    loader()->slotMapped("Paste");
+    XmlObject *ln = find("LN");
+    QVERIFY(chooseFromMenu(ln, "Copy"));
+    const int before = find("Communication")->children.size();
+    QVERIFY(chooseFromMenu(find("Communication"), "Paste"));
     QCOMPARE(m_prompt->warnings, QStringList{"Can't copy [LN] under [Communication]."});
-    QCOMPARE(communication->children.size(), before);
-    XmlObject *device = root()->findDescendant("LDevice");
-    entries(device);
-    loader()->slotMapped("Paste");
+    QCOMPARE(find("Communication")->children.size(), before);
+    XmlObject *device = find("LDevice");
+    QVERIFY(chooseFromMenu(device, "Paste"));
     QCOMPARE(device->children.last()->name, QString("LN"));
     QCOMPARE(device->children.last()->attributes, ln->attributes);
 }
 
 void TestMenuLoader::cutAndPasteMovesAnIed()
 {
-    XmlObject *ied = root()->findChild("IED");
-    const QString name = ied->attribute("name");
+    const QString name = find("IED")->attribute("name");
     const int count = root()->children.size();
-    entries(ied);
-    loader()->slotMapped("Cut");
+    QVERIFY(chooseFromMenu(find("IED"), "Cut"));
     QCOMPARE(root()->children.size(), count - 1);
     QVERIFY(!root()->findChild("IED", "name", name));
-    QVERIFY(logged.contains("Modify record: Cut IED successfully."));
     QVERIFY(window->findChild<QAction *>("actionSave")->isEnabled());
-    entries(root());
-    loader()->slotMapped("Paste");
-    // No sibling has the name any more, so it comes back unchanged, before DataTypeTemplates.
-    const QStringList order = iedNames();
-    QCOMPARE(order.mid(order.size() - 2), QStringList({name, "DataTypeTemplates"}));
+    QVERIFY(chooseFromMenu(root(), "Paste"));
+    // No sibling has the name any more: it comes back unchanged, before DataTypeTemplates.
+    QCOMPARE(rootChildren().mid(count - 2), QStringList({name, "DataTypeTemplates"}));
 }
 
 void TestMenuLoader::deleteEmptiesTheClipboard()
 {
-    XmlObject *header = root()->findChild("Header");
-    entries(header);
-    loader()->slotMapped("Copy");
-    XmlObject *substation = root()->findChild("Substation");
-    entries(substation);
-    loader()->slotMapped("Delete");
+    QVERIFY(chooseFromMenu(find("Header"), "Copy"));
+    QVERIFY(chooseFromMenu(find("Substation"), "Delete"));
     QCOMPARE(m_prompt->asked.size(), 1);
     QVERIFY(!root()->findChild("Substation"));
-    QVERIFY(!loader()->clipboardElement());
-    QVERIFY(!entries(root(), true).contains("Paste"));
+    QVERIFY(!menuEntries(openContextMenu(root()), true).contains("Paste"));
     QVERIFY(logged.contains("Modify record: Delete Substation successfully."));
 }
 
 void TestMenuLoader::moveChangesTheSavedOrder()
 {
-    QList<XmlObject *> ieds;
-    for (XmlObject *child : root()->children) {
-        if (child->name == "IED")
-            ieds.append(child);
-    }
-    const QString first = ieds.at(0)->attribute("name"), second = ieds.at(1)->attribute("name");
-    entries(ieds.at(1));
-    loader()->slotMapped("Up");
-    QVERIFY(logged.contains("Modify record: IED move up."));
+    const QStringList before = rootChildren();
+    const int second = before.indexOf(find("IED:last")->attribute("name")) - 1;
+    QVERIFY(chooseFromMenu(root()->children.at(second), "Up"));
     window->findChild<QAction *>("actionSave")->trigger();
+    QStringList expected = before;
+    expected.move(second, second - 1);
     QList<XmlObject *> saved = XmlReader::load(m_file);
     QStringList names;
-    for (const XmlObject *child : saved.first()->children) {
-        if (child->name == "IED")
-            names.append(child->attribute("name"));
-    }
-    QCOMPARE(names.mid(0, 2), QStringList({second, first}));
+    for (const XmlObject *child : saved.first()->children)
+        names.append(child->name == "IED" ? child->attribute("name") : child->name);
     qDeleteAll(saved);
+    QCOMPARE(names, expected);
     // The tree shows the new order at once.
-    QTreeWidgetItem *top = window->findChild<QTreeWidget *>("xmlTreeWidget")->topLevelItem(0);
-    QStringList shown;
-    for (int i = 0; i < top->childCount(); ++i) {
-        if (static_cast<XmlTreeItem *>(top->child(i))->element()->name == "IED")
-            shown.append(top->child(i)->text(0).section(' ', 0, 0));
-    }
-    QCOMPARE(shown.mid(0, 2).join(','), QStringList({second, first}).join(','));
+    QTreeWidgetItem *top = root()->treeItem;
+    QCOMPARE(top->child(second - 1)->text(0).section(' ', 0, 0), expected.at(second - 1));
 }
 
 void TestMenuLoader::insertLn0BuildsInstanceData()
 {
-    XmlObject *device = root()->findDescendant("LDevice");
-    XmlObject *existing = device->findChild("LN0");
-    const XmlObject *type = XmlSchema::instance()->findLNodeType(existing->attribute("lnType"));
+    XmlObject *device = find("LDevice");
+    const XmlObject *type = XmlSchema::instance()->findLNodeType(device->findChild("LN0")->attribute("lnType"));
     QVERIFY(type);
-    device->children.removeOne(existing); // one LN0 per LDevice: make room for the new one
-    window->detachElement(existing);
-    entries(device);
-    // Fill the property dialog once it is up, and accept it.
-    QTimer poll;
-    poll.setInterval(10);
-    connect(&poll, &QTimer::timeout, [&] {
+    QVERIFY(chooseFromMenu(device->findChild("LN0"), "Delete")); // one LN0 per LDevice
+    // The property dialog runs modally: once it is up, choose the type in it and press OK.
+    std::function<void()> fill = [&] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog)
-            return;
-        poll.stop();
+            return QTimer::singleShot(10, fill);
         auto *table = dialog->findChild<QTableWidget *>("tableWidget");
-        for (int row = 0; row < table->rowCount(); ++row) {
-            const QString name = table->item(row, 0)->text();
-            if (name == "lnType")
-                table->item(row, 1)->setText(type->attribute("id"));
-        }
-        QMetaObject::invokeMethod(dialog, "slotOk");
+        const QList<QTableWidgetItem *> rows = table->findItems("lnType", Qt::MatchExactly);
+        if (!rows.isEmpty())
+            enterInCell(table, rows.first()->row(), 1, type->attribute("id"));
+        QTest::mouseClick(dialog->findChild<QPushButton *>("okBtn"), Qt::LeftButton);
         if (dialog->isVisible())
             dialog->reject();
-    });
-    poll.start();
-    loader()->slotMapped(" LN0");
+    };
+    QTimer::singleShot(0, fill);
+    QVERIFY(chooseFromMenu(device, "Insert LN0"));
     XmlObject *ln0 = device->children.last();
     QCOMPARE(ln0->name, QString("LN0"));
     QCOMPARE(ln0->attribute("lnType"), type->attribute("id"));
@@ -292,23 +229,19 @@ void TestMenuLoader::insertLn0BuildsInstanceData()
     QCOMPARE(ln0->children.size(), type->children.size());
     for (int i = 0; i < type->children.size(); ++i)
         QCOMPARE(ln0->children.at(i)->attribute("name"), type->children.at(i)->attribute("name"));
-    const XmlObject *leaf = ln0->findDescendant("Val");
-    QVERIFY(leaf);
-    QCOMPARE(leaf->value, QString("ToDo"));
+    QCOMPARE(ln0->findDescendant("Val")->value, QString("ToDo"));
     QVERIFY(ln0->treeItem && ln0->children.first()->treeItem);
     QVERIFY(logged.contains("Modify record: Insert LN0 successfully."));
 }
 
 void TestMenuLoader::commandOnADeadItemDoesNothing()
 {
-    XmlObject *ied = root()->findChild("IED");
-    entries(ied);
-    window->slotClose(); // the items and the document go
-    loader()->slotMapped("Copy");
-    loader()->slotMapped("Delete");
-    loader()->slotMapped(" LN");
-    QVERIFY(!loader()->clipboardElement());
+    QMenu *menu = openContextMenu(find("IED"));
+    QVERIFY(menu);
+    window->findChild<QAction *>("actionClose")->trigger(); // the items and the document go
+    clickEntry(menu, "Delete");
     QVERIFY(m_prompt->asked.isEmpty());
+    QVERIFY(!MenuLoader::instance(window)->clipboardElement());
 }
 
 QTEST_MAIN(TestMenuLoader)

@@ -10,50 +10,85 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QEventLoop>
 #include <QMenu>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
-// Where to click an element's item in the SCL tree, made visible first (an
+// Where to click an element's item in its tree, made visible first (an
 // IED's items are built when it is first expanded); null when it has no item.
-inline QPoint treeItemPoint(QTreeWidget *tree, const XmlObject *element)
+inline QPoint treeItemPoint(const XmlObject *element)
 {
     for (const XmlObject *e = element->parent; e; e = e->parent) {
         if (e->name == QLatin1String("IED") && e->treeItem)
-            tree->expandItem(e->treeItem);
+            e->treeItem->treeWidget()->expandItem(e->treeItem);
     }
     if (!element->treeItem)
         return {};
+    QTreeWidget *tree = element->treeItem->treeWidget();
     tree->scrollToItem(element->treeItem);
     return tree->visualItemRect(element->treeItem).center();
 }
 
-inline bool clickInTree(QTreeWidget *tree, const XmlObject *element)
+inline bool clickInTree(const XmlObject *element)
 {
-    const QPoint point = treeItemPoint(tree, element);
+    const QPoint point = treeItemPoint(element);
     if (!point.isNull())
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, point);
+        QTest::mouseClick(element->treeItem->treeWidget()->viewport(), Qt::LeftButton, {}, point);
     return !point.isNull();
 }
 
-// Right-clicks an element in the tree and clicks the menu entry of that
-// text; false when there was no menu or no such enabled entry.
-inline bool chooseFromMenu(QTreeWidget *tree, const XmlObject *element, const QString &command)
+// Right-clicks an element in its tree; the context menu that opened, or null.
+inline QMenu *openContextMenu(const XmlObject *element)
 {
-    const QPoint point = treeItemPoint(tree, element);
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point, tree->viewport()->mapToGlobal(point));
-    QApplication::sendEvent(tree->viewport(), &rightClick);
-    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    const QPoint point = treeItemPoint(element);
+    if (point.isNull())
+        return nullptr;
+    QWidget *viewport = element->treeItem->treeWidget()->viewport();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point, viewport->mapToGlobal(point));
+    QApplication::sendEvent(viewport, &rightClick);
+    return qobject_cast<QMenu *>(QApplication::activePopupWidget());
+}
+
+// The menu's entries ("-" for a separator), all or the enabled ones; the menu closes.
+inline QStringList menuEntries(QMenu *menu, bool enabledOnly = false)
+{
+    QStringList texts;
+    for (QAction *entry : menu ? menu->actions() : QList<QAction *>()) {
+        if (!enabledOnly || entry->isEnabled())
+            texts.append(entry->isSeparator() ? QStringLiteral("-") : entry->text());
+    }
+    if (menu)
+        menu->close();
+    return texts;
+}
+
+// Clicks the enabled entry of that text; false (and the menu closed) when there is none.
+inline bool clickEntry(QMenu *menu, const QString &command)
+{
     for (QAction *entry : menu ? menu->actions() : QList<QAction *>()) {
         if (entry->text() == command && entry->isEnabled()) {
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+            // Clicked from a running event loop, as in the program: a command
+            // that runs a modal dialog must not see the menu deleted under it.
+            QEventLoop loop;
+            QTimer::singleShot(0, [&] {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+                loop.quit();
+            });
+            loop.exec();
             return true;
         }
     }
     if (menu)
         menu->close();
     return false;
+}
+
+inline bool chooseFromMenu(const XmlObject *element, const QString &command)
+{
+    return clickEntry(openContextMenu(element), command);
 }
 
 // Double-clicks a cell as the window system delivers it (press and release,
