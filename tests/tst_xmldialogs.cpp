@@ -35,14 +35,6 @@ QStringList yellowLines(const QDialog &dialog, const char *pane)
     return marked;
 }
 
-XmlObject *makeText(const QString &name, const QString &text, XmlObject *parent)
-{
-    XmlObject *element = makeElement(name, parent);
-    element->value = text;
-    element->attributes.insert(QStringLiteral("value"), text.trimmed());
-    return element;
-}
-
 // The tree a reader makes of XML text.
 Tree parse(const QString &text)
 {
@@ -77,8 +69,8 @@ private slots:
     void viewTextParsesBack();
     void viewWithoutElementIsEmpty();
 
-    void compareMarksOnlyTheDifferingLine();
-    void compareIgnoresIndentationButNotCase();
+    void compare_data();
+    void compare();
     void panesScrollTogether();
 };
 
@@ -125,36 +117,27 @@ void TestXmlDialogs::singleElement()
 
 void TestXmlDialogs::nestedTreeIsIndented()
 {
-    Tree type(makeElement("DOType", nullptr, {{"cdc", "SPS"}, {"id", "T1"}}));
-    XmlObject *da = makeElement("DA", type.get(), {{"name", "stVal"}, {"bType", "BOOLEAN"}});
-    makeText("Val", "true", da);
-    makeElement("DA", type.get(), {{"name", "q"}});
-
-    QString xml;
-    xmlText(type.get(), 1, xml);
-    QCOMPARE(xml, QStringLiteral("  <DOType cdc=\"SPS\" id=\"T1\">\n"
-                                 "    <DA bType=\"BOOLEAN\" name=\"stVal\">\n"
-                                 "      <Val>true</Val>\n"
-                                 "    </DA>\n"
-                                 "    <DA name=\"q\"/>\n"
-                                 "  </DOType>\n"));
-
-    QString top;
-    xmlText(type.get(), 0, top);
-    QCOMPARE(top, xml.replace("\n  ", "\n").mid(2));
-    const DlgXmlView view(type.get());
-    QCOMPARE(view.findChild<QTextEdit *>("textEdit")->toPlainText(), top);
+    const Tree type = parse("<DOType id='T1' cdc='SPS'><DA name='stVal' bType='BOOLEAN'><Val>true</Val></DA>"
+                            "<DA name='q'/></DOType>");
+    QVERIFY(type);
+    const QString expected = QStringLiteral("<DOType cdc=\"SPS\" id=\"T1\">\n"
+                                            "  <DA bType=\"BOOLEAN\" name=\"stVal\">\n"
+                                            "    <Val>true</Val>\n"
+                                            "  </DA>\n"
+                                            "  <DA name=\"q\"/>\n"
+                                            "</DOType>\n");
+    QCOMPARE(DlgXmlView(type.get()).findChild<QTextEdit *>("textEdit")->toPlainText(), expected);
+    QString deeper;
+    xmlText(type.get(), 1, deeper);
+    QCOMPARE(deeper, "  " + QString(expected).replace("\n", "\n  ").chopped(2));
 }
 
 void TestXmlDialogs::viewTextParsesBack()
 {
-    Tree ied(makeElement("IED", nullptr, {{"name", "P<1>"}, {"desc", "R&D \"bay\" 'A'"}}));
-    XmlObject *ldevice = makeElement("LDevice", ied.get(), {{"inst", "LD0"}});
-    XmlObject *dai = makeElement("DAI", ldevice, {{"name", "d"}});
-    makeText("Val", "<b>&nbsp;</b>", dai);
-    makeText("Val", "]]>", dai);
-    makeElement("Private", ldevice, {{"value", "no text"}});
-
+    const Tree ied = parse("<IED name='P&lt;1>' desc='R&amp;D &quot;bay&quot; &apos;A&apos;'><LDevice inst='LD0'>"
+                           "<DAI name='d'><Val>&lt;b>&amp;nbsp;&lt;/b></Val><Val>]]&gt;</Val></DAI>"
+                           "<Private value='no text'/></LDevice></IED>");
+    QVERIFY(ied);
     const DlgXmlView view(ied.get());
     const Tree parsed = parse(view.text());
     QVERIFY(parsed);
@@ -171,49 +154,43 @@ void TestXmlDialogs::viewWithoutElementIsEmpty()
     QVERIFY(view.findChild<QTextEdit *>("textEdit")->toPlainText().isEmpty());
 }
 
-void TestXmlDialogs::compareMarksOnlyTheDifferingLine()
+void TestXmlDialogs::compare_data()
 {
-    Tree icd(makeElement("DOType", nullptr, {{"cdc", "SPS"}, {"id", "SPS_1"}}));
-    makeElement("DA", icd.get(), {{"name", "stVal"}, {"fc", "ST"}, {"bType", "BOOLEAN"}});
-    makeElement("DA", icd.get(), {{"name", "q"}, {"fc", "ST"}, {"bType", "Quality"}});
-    Tree scd(new XmlObject(*icd));
-    scd->children.at(0)->attributes.insert("bType", "INT32");
+    QTest::addColumn<QString>("icd");
+    QTest::addColumn<QString>("scd");
+    QTest::addColumn<QStringList>("icdMarked");
+    QTest::addColumn<QStringList>("scdMarked");
 
-    const DlgCompareXml dialog(icd.get(), scd.get());
-    QCOMPARE(yellowLines(dialog, "icdTextEdit"),
-             QStringList("1:   <DA bType=\"BOOLEAN\" fc=\"ST\" name=\"stVal\"/>"));
-    QCOMPARE(yellowLines(dialog, "scdTextEdit"),
-             QStringList("1:   <DA bType=\"INT32\" fc=\"ST\" name=\"stVal\"/>"));
-    QCOMPARE(dialog.findChild<QLabel *>("icdLabel")->text(), QStringLiteral("SPS_1"));
-    QCOMPARE(dialog.findChild<QLabel *>("scdLabel")->text(), QStringLiteral("SPS_1"));
+    QTest::newRow("one attribute differs")
+            << "<DOType id='SPS_1'><DA name='stVal' fc='ST' bType='BOOLEAN'/><DA name='q' fc='ST'/></DOType>"
+            << "<DOType id='SPS_1'><DA name='stVal' fc='ST' bType='INT32'/><DA name='q' fc='ST'/></DOType>"
+            << QStringList("1:   <DA bType=\"BOOLEAN\" fc=\"ST\" name=\"stVal\"/>")
+            << QStringList("1:   <DA bType=\"INT32\" fc=\"ST\" name=\"stVal\"/>");
+    // A repeated line is marked once; the deeper SDO counts as present; case counts.
+    QTest::newRow("order and indentation do not count, case does")
+            << "<DOType id='&lt;A&gt;'><Private type='note'/><DA name='Q'/><Private type='note'/><DA name='q'/>"
+               "<SDO name='x'/></DOType>"
+            << "<DOType id='B'><DA name='Q'/><Private type='wrap'><SDO name='x'/></Private></DOType>"
+            << QStringList({"0: <DOType id=\"&lt;A&gt;\">", "1:   <Private type=\"note\"/>", "4:   <DA name=\"q\"/>"})
+            << QStringList({"0: <DOType id=\"B\">", "2:   <Private type=\"wrap\">", "4:   </Private>"});
 }
 
-void TestXmlDialogs::compareIgnoresIndentationButNotCase()
+void TestXmlDialogs::compare()
 {
-    Tree icd(makeElement("DOType", nullptr, {{"id", "<A>"}}));
-    makeElement("Private", icd.get(), {{"type", "note"}});
-    makeElement("DA", icd.get(), {{"name", "Q"}});
-    makeElement("Private", icd.get(), {{"type", "note"}});
-    makeElement("DA", icd.get(), {{"name", "q"}});
-    makeElement("SDO", icd.get(), {{"name", "x"}});
+    QFETCH(QString, icd);
+    QFETCH(QString, scd);
+    QFETCH(QStringList, icdMarked);
+    QFETCH(QStringList, scdMarked);
 
-    Tree scd(makeElement("DOType", nullptr, {{"id", "B"}}));
-    makeElement("DA", scd.get(), {{"name", "Q"}});
-    XmlObject *wrap = makeElement("Private", scd.get(), {{"type", "wrap"}});
-    makeElement("SDO", wrap, {{"name", "x"}});
-
-    const DlgCompareXml dialog(icd.get(), scd.get());
-    // A repeated line is marked once; the deeper SDO counts as present.
-    QCOMPARE(yellowLines(dialog, "icdTextEdit"),
-             QStringList({"0: <DOType id=\"&lt;A&gt;\">",
-                          "1:   <Private type=\"note\"/>",
-                          "4:   <DA name=\"q\"/>"}));
-    QCOMPARE(yellowLines(dialog, "scdTextEdit"),
-             QStringList({"0: <DOType id=\"B\">",
-                          "2:   <Private type=\"wrap\">",
-                          "4:   </Private>"}));
-    // Ids are shown as they are, not as markup.
-    QCOMPARE(dialog.findChild<QLabel *>("icdLabel")->text(), QStringLiteral("<A>"));
+    const Tree icdType = parse(icd);
+    const Tree scdType = parse(scd);
+    QVERIFY(icdType && scdType);
+    const DlgCompareXml dialog(icdType.get(), scdType.get());
+    QCOMPARE(yellowLines(dialog, "icdTextEdit"), icdMarked);
+    QCOMPARE(yellowLines(dialog, "scdTextEdit"), scdMarked);
+    // The ids name the two types, shown as they are, not as markup.
+    QCOMPARE(dialog.findChild<QLabel *>("icdLabel")->text(), icdType->attribute("id"));
+    QCOMPARE(dialog.findChild<QLabel *>("scdLabel")->text(), scdType->attribute("id"));
     QCOMPARE(dialog.findChild<QLabel *>("icdLabel")->textFormat(), Qt::PlainText);
 }
 
