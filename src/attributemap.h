@@ -10,7 +10,8 @@
 // also the order the writer puts them in. Its interface follows QMap, but the
 // entries live in one sorted array: an element has a handful of attributes and
 // a document has a million elements, so one allocation per element instead of
-// one per attribute matters.
+// one per attribute matters. The array carries only its count in front (a
+// QVector header takes 24 bytes), and grows by exactly one entry.
 class AttributeMap
 {
 public:
@@ -37,12 +38,17 @@ public:
 
     AttributeMap() = default;
     // Takes entries in any order; for a name given twice the later one wins.
-    explicit AttributeMap(QVector<Entry> entries);
+    explicit AttributeMap(const QVector<Entry> &entries);
+    AttributeMap(const AttributeMap &other);
+    AttributeMap(AttributeMap &&other) noexcept : m_block(other.m_block) { other.m_block = nullptr; }
+    AttributeMap &operator=(AttributeMap other) noexcept;
+    ~AttributeMap() { release(m_block); }
 
-    int size() const { return m_entries.size(); }
-    int count() const { return m_entries.size(); }
-    bool isEmpty() const { return m_entries.isEmpty(); }
-    void clear() { m_entries.clear(); }
+    int size() const { return m_block ? m_block->size : 0; }
+    int count() const { return size(); }
+    bool isEmpty() const { return size() == 0; }
+    void clear() { AttributeMap().swap(*this); }
+    void swap(AttributeMap &other) noexcept { std::swap(m_block, other.m_block); }
 
     bool contains(const QString &key) const;
     // The value, or a null string when the name is absent.
@@ -57,8 +63,8 @@ public:
     QStringList keys() const;
     QStringList values() const;
 
-    const_iterator begin() const { return const_iterator(m_entries.constData()); }
-    const_iterator end() const { return const_iterator(m_entries.constData() + m_entries.size()); }
+    const_iterator begin() const { return const_iterator(entries()); }
+    const_iterator end() const { return const_iterator(entries() + size()); }
     const_iterator constBegin() const { return begin(); }
     const_iterator constEnd() const { return end(); }
 
@@ -66,10 +72,21 @@ public:
     bool operator!=(const AttributeMap &other) const { return !(*this == other); }
 
 private:
+    // The count, then that many entries, sorted by key.
+    struct alignas(Entry) Block
+    {
+        int size;
+    };
+
+    static Block *allocate(int size);
+    static void release(Block *block);
+    static Entry *entriesOf(Block *block);
+    Entry *entries() const { return m_block ? entriesOf(m_block) : nullptr; }
     int lowerBound(const QString &key) const;
     int indexOf(const QString &key) const;
+    void removeAt(int i);
 
-    QVector<Entry> m_entries;
+    Block *m_block = nullptr;
 };
 
 #endif // ATTRIBUTEMAP_H

@@ -204,6 +204,7 @@ private:
     StringPool m_values;
     XmlObject *m_current = nullptr;
     int m_depth = 0;
+    QVector<AttributeMap::Entry> m_entries;
     // Comments and instructions wait for the element they precede, or for the end tag.
     QVector<XmlComment> m_pendingComments;
     // Blanks that may turn out to open a text split by a comment or CDATA section.
@@ -283,19 +284,18 @@ void TreeBuilder::startElement()
     const QXmlStreamNamespaceDeclarations declarations = m_xml.namespaceDeclarations();
     const QXmlStreamAttributes attributes = m_xml.attributes();
     if (!declarations.isEmpty() || !attributes.isEmpty()) {
-        QVector<AttributeMap::Entry> entries;
-        entries.reserve(declarations.size() + attributes.size());
+        m_entries.clear(); // keeps its room: one allocation per element, the map's own
         for (const QXmlStreamNamespaceDeclaration &declaration : declarations) {
             const QString key = declaration.prefix().isEmpty()
                     ? QStringLiteral("xmlns")
                     : QLatin1String("xmlns:") + declaration.prefix();
-            entries.append({attributeName(key), valueOf(declaration.namespaceUri())});
+            m_entries.append({attributeName(key), valueOf(declaration.namespaceUri())});
         }
         for (const QXmlStreamAttribute &attribute : attributes) {
-            entries.append({attributeName(nameOf(attribute.namespaceUri(), attribute.name(), attribute.qualifiedName())),
-                            valueOf(attribute.value())});
+            m_entries.append({attributeName(nameOf(attribute.namespaceUri(), attribute.name(), attribute.qualifiedName())),
+                              valueOf(attribute.value())});
         }
-        element->attributes = AttributeMap(std::move(entries));
+        element->attributes = AttributeMap(m_entries);
     }
     if (element->name == QLatin1String("SCL"))
         XmlReader::setRootNamespaces(element);
