@@ -11,8 +11,8 @@
 // A scripted SMTP server on the loopback, in a thread of its own so that it
 // answers whatever the client's thread does. The first reply is the greeting,
 // then each command gets the next one. Once the script is spent it sends
-// `flood` again and again, every `interval` ms, until the client leaves (an
-// empty flood: silence). After a DATA answered by 354 it keeps the lines up to
+// `flood` again and again, every 10 ms, until the client leaves (an empty
+// flood: silence). After a DATA answered by 354 it keeps the lines up to
 // the lone "." as data. Read commands() and data() once wait() has returned.
 class FakeSmtpServer : public QThread
 {
@@ -20,10 +20,7 @@ public:
     // Only a guard against a hung test; nothing is expected to take this long.
     static constexpr int Guard = 15000;
 
-    explicit FakeSmtpServer(const QStringList &script, const QByteArray &flood = {}, int interval = 50)
-        : m_script(script), m_flood(flood), m_interval(interval)
-    {
-    }
+    explicit FakeSmtpServer(const QStringList &script, const QByteArray &flood = {}) : m_script(script), m_flood(flood) {}
     ~FakeSmtpServer() override { wait(); }
 
     quint16 listen()
@@ -57,7 +54,7 @@ protected:
             // A client that stops reading must not make this side hoard what it cannot send.
             if (m_script.isEmpty() && socket->bytesToWrite() < 65536)
                 socket->write(m_flood);
-            socket->waitForReadyRead(m_interval);
+            socket->waitForReadyRead(10);
             while (socket->canReadLine()) {
                 const QByteArray line = socket->readLine();
                 if (inData && line != ".\r\n") {
@@ -75,7 +72,6 @@ protected:
 private:
     QStringList m_script;
     QByteArray m_flood;
-    int m_interval;
     QSemaphore m_listening;
     quint16 m_port = 0;
     QStringList m_commands;

@@ -1,31 +1,25 @@
-#include "dlgabout.h"
 #include "dlgemail.h"
 #include "fakesmtpserver.h"
 #include "guitestsupport.h"
-#include "kestrel.h"
 #include "nvprocess.h"
 
 #include <QtTest>
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSettings>
-#include <QTextBrowser>
 #include <QTextEdit>
 
-// The about box, the process layer behind the Update action, the action itself and the feedback mail.
+// The process layer behind the Update action, the action itself and the feedback mail.
 class TestPeripherals : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { initGuiTests(); }
-    void aboutShowsVersionAndNotes();
-    void systemExecChecksTheProgramFile();
-    void systemExecStartsTheProgram();
+    void systemExecRunsOnlyAnExactProgramFile();
     void findProcessMatchesWholeNamesOfOthers();
     void updateWithoutUpdaterOnlyWarns();
     void feedbackChecksBeforeSending();
@@ -58,17 +52,7 @@ void typeAndSend(DlgEmail &dialog, const QString &content, const QString &name)
 
 } // namespace
 
-void TestPeripherals::aboutShowsVersionAndNotes()
-{
-    DlgAbout about;
-    QCOMPARE(about.findChild<QLabel *>("versionLabel")->text(), QString("1.0.2"));
-    QVERIFY(about.findChild<QTextBrowser *>("textBrowser")->toPlainText().contains(" > Import ICD file."));
-    about.show();
-    about.slotOk();
-    QVERIFY(!about.isVisible());
-}
-
-void TestPeripherals::systemExecChecksTheProgramFile()
+void TestPeripherals::systemExecRunsOnlyAnExactProgramFile()
 {
     nvProcess process;
     const QString dir = m_dir.path(); // no trailing slash: one is added
@@ -82,31 +66,20 @@ void TestPeripherals::systemExecChecksTheProgramFile()
     QCOMPARE(process.SystemExec(dir + "/Tool.EXE", "Tool.EXE", QString(), dir + "/"), -1);
     QCOMPARE(logged.last(), QString("File[%1/Tool.EXE] Permission denied!").arg(dir));
     QVERIFY(!QFile::exists(m_dir.filePath("never")));
-}
 
-void TestPeripherals::systemExecStartsTheProgram()
-{
-    const QString marker = m_dir.filePath("started");
-    writeScript(m_dir.filePath("Update.exe"), marker);
-    nvProcess process;
-    QCOMPARE(process.SystemExec(m_dir.filePath("Update.exe"), "Update", QString(), m_dir.path()), 0);
+    writeScript(m_dir.filePath("Update.exe"), m_dir.filePath("started"));
+    QCOMPARE(process.SystemExec(m_dir.filePath("Update.exe"), "Update", QString(), dir), 0);
     // Detached: the program runs on its own; give it time to show it did.
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_dir.filePath("started")), 10000);
 }
 
 void TestPeripherals::findProcessMatchesWholeNamesOfOthers()
 {
     nvProcess process;
-    QStringList lines;
-    QVERIFY(process.listProcesses(lines) > 1);
-    const QString ownName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
-    QCOMPARE(lines.filter(QRegularExpression(QStringLiteral("^%1,").arg(QCoreApplication::applicationPid())))
-                 .value(0).section(',', 2),
-             ownName);
     int pid = 0;
     int parentPid = 0;
     // The program itself never counts.
-    QVERIFY(!process.findProcess(pid, parentPid, ownName));
+    QVERIFY(!process.findProcess(pid, parentPid, QFileInfo(QCoreApplication::applicationFilePath()).fileName()));
 
     // A program of a name nothing else on this computer has.
     const QString name = QStringLiteral("probe%1.exe").arg(QCoreApplication::applicationPid());
@@ -155,25 +128,24 @@ void TestPeripherals::feedbackMail_data()
 {
     QTest::addColumn<QStringList>("script");
     QTest::addColumn<QByteArray>("flood");
-    QTest::addColumn<int>("interval");
     QTest::addColumn<QString>("password");
     QTest::addColumn<int>("cancelAfter");
     QTest::addColumn<QString>("warning");
 
-    const QString connectFailed = QStringLiteral("SMTP connect failed.\n");
-    QTest::newRow("relay without AUTH") << QStringList{"220 relay", "250 relay", "250 ok", "250 ok", "354 go", "250 ok"}
-                                        << QByteArray() << 50 << QString() << 0
-                                        << "Send email succeed, Thank you for your support.";
-    QTest::newRow("login refused") << QStringList{"220 hi", "250 hi", "334 a", "334 b", "535 no"} << QByteArray() << 50
-                                   << "pw" << 0 << "Login failed.\n";
-    QTest::newRow("endless continuation lines") << QStringList() << QByteArray("220-more\r\n").repeated(50) << 1
-                                                << "pw" << 0 << connectFailed;
-    QTest::newRow("a byte every 50 ms") << QStringList() << QByteArray("2") << 50 << "pw" << 0 << connectFailed;
-    QTest::newRow("no line end") << QStringList() << QByteArray(4096, 'x') << 1 << "pw" << 0 << connectFailed;
-    QTest::newRow("silent at RCPT TO") << QStringList{"220 hi", "250 hi", "250 ok"} << QByteArray() << 50 << QString()
-                                       << 0 << "Send email failed, Please check the network is normal.\n";
+    const QString connectFailed = QStringLiteral("SMTP connect failed.");
+    const QStringList hello{"220 hi", "250 hi"};
+    QTest::newRow("relay without AUTH") << hello + QStringList{"250 ok", "250 ok", "354 go", "250 ok"} << QByteArray()
+                                        << QString() << 0 << "Send email succeed, Thank you for your support.";
+    QTest::newRow("login refused") << hello + QStringList{"334 a", "334 b", "535 no"} << QByteArray() << "pw" << 0
+                                   << "Login failed.";
+    QTest::newRow("endless continuation lines") << QStringList() << QByteArray("220-more\r\n").repeated(50) << "pw" << 0
+                                                << connectFailed;
+    QTest::newRow("a byte every 10 ms") << QStringList() << QByteArray("2") << "pw" << 0 << connectFailed;
+    QTest::newRow("no line end") << QStringList() << QByteArray(4096, 'x') << "pw" << 0 << connectFailed;
+    QTest::newRow("silent at RCPT TO") << hello + QStringList("250 ok") << QByteArray() << QString() << 0
+                                       << "Send email failed, Please check the network is normal.";
     // Cancel drops the connection at once, and there is nothing to tell.
-    QTest::newRow("cancelled") << QStringList() << QByteArray() << 50 << "pw" << 200 << QString();
+    QTest::newRow("cancelled") << QStringList() << QByteArray() << "pw" << 200 << QString();
 }
 
 // The mail ends in good time whatever the server does, and the window keeps
@@ -182,12 +154,11 @@ void TestPeripherals::feedbackMail()
 {
     QFETCH(QStringList, script);
     QFETCH(QByteArray, flood);
-    QFETCH(int, interval);
     QFETCH(QString, password);
     QFETCH(int, cancelAfter);
     QFETCH(QString, warning);
 
-    FakeSmtpServer server(script, flood, interval);
+    FakeSmtpServer server(script, flood);
     QSettings settings;
     settings.setValue("feedback/host", "127.0.0.1");
     settings.setValue("feedback/port", server.listen());
@@ -216,17 +187,17 @@ void TestPeripherals::feedbackMail()
     }
     QTRY_VERIFY_WITH_TIMEOUT(!dialog.findChild<QProgressDialog *>(), 30000);
     QTest::qWait(50);
-    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
     QVERIFY2(longestGap < 250, qPrintable(QString::number(longestGap)));
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    // A failure says where it stopped, then why.
     QCOMPARE(prompt.warnings.size(), warning.isEmpty() ? 0 : 1);
-    QVERIFY2(prompt.warnings.value(0).startsWith(warning), qPrintable(prompt.warnings.value(0)));
-    const bool delivered = !warning.isEmpty() && !warning.endsWith('\n');
+    QCOMPARE(prompt.warnings.value(0).section('\n', 0, 0), warning);
+    const bool delivered = warning.startsWith("Send email succeed");
+    QCOMPARE(prompt.warnings.value(0).section('\n', 1).isEmpty(), delivered || warning.isEmpty());
     QCOMPARE(dialog.isVisible(), !delivered);
     QVERIFY(server.wait(1000));
-    if (!delivered) {
-        QCOMPARE(dialog.findChild<QTextEdit *>("contentTextEdit")->toPlainText(), QString("The tree is slow."));
+    if (!delivered)
         return;
-    }
     QVERIFY(!server.commands().join('\n').contains("AUTH"));
     // An empty address field leaves the name alone in the brackets.
     QVERIFY(server.data().contains("\r\nSubject: Kestrel 1.0.2 [Li Wei-]\r\n"));
