@@ -10,6 +10,19 @@
 // The tree's context menu, opened with a right click and used with a click
 // on its entries.
 
+namespace {
+
+// The children of an element: by name where they have one, else by element name.
+QStringList childNames(const XmlObject *parent)
+{
+    QStringList names;
+    for (const XmlObject *child : parent->children)
+        names.append(child->attribute("name").isEmpty() ? child->name : child->attribute("name"));
+    return names;
+}
+
+} // namespace
+
 class TestMenuLoader : public QObject
 {
     Q_OBJECT
@@ -20,8 +33,8 @@ private slots:
     void cleanup() { closeWindow(); }
     void menus_data();
     void menus();
-    void copyPasteIedNames();
-    void pasteSubNetworkKeepsNamesUnique();
+    void pasteKeepsNamesUnique_data();
+    void pasteKeepsNamesUnique();
     void pasteRefusedWhereTheSchemaForbids();
     void cutAndPasteMovesAnIed();
     void deleteEmptiesTheClipboard();
@@ -32,8 +45,6 @@ private slots:
 private:
     XmlObject *root() const { return window->document().first(); }
     XmlObject *find(const QString &name) const;
-    // The root's children: IEDs by name, the others by element name.
-    QStringList rootChildren() const;
 
     QTemporaryDir m_dir;
     QString m_file;
@@ -61,14 +72,6 @@ XmlObject *TestMenuLoader::find(const QString &name) const
         return *last;
     }
     return root()->findDescendant(name);
-}
-
-QStringList TestMenuLoader::rootChildren() const
-{
-    QStringList names;
-    for (const XmlObject *child : root()->children)
-        names.append(child->name == "IED" ? child->attribute("name") : child->name);
-    return names;
 }
 
 void TestMenuLoader::menus_data()
@@ -118,30 +121,27 @@ void TestMenuLoader::menus()
         QVERIFY2(!entries.contains(entry), qPrintable(entry));
 }
 
-void TestMenuLoader::copyPasteIedNames()
+void TestMenuLoader::pasteKeepsNamesUnique_data()
 {
-    const QString name = find("IED")->attribute("name");
-    QVERIFY(chooseFromMenu(find("IED"), "Copy"));
-    QVERIFY(chooseFromMenu(root(), "Paste"));
-    QVERIFY(chooseFromMenu(root(), "Paste"));
-    QCOMPARE(rootChildren().mid(rootChildren().size() - 3),
-             QStringList({name + "_New", name + "_New_New", "DataTypeTemplates"}));
-    QCOMPARE(logged.filter("Modify record: Paste IED successfully.").size(), 2);
-    QVERIFY(root()->findChild("IED", "name", name + "_New")->treeItem->text(0).startsWith(name + "_New "));
+    QTest::addColumn<QString>("copied");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("IED on the root") << "IED" << "SCL";
+    QTest::newRow("SubNetwork on Communication") << "SubNetwork" << "Communication";
 }
 
-void TestMenuLoader::pasteSubNetworkKeepsNamesUnique()
+void TestMenuLoader::pasteKeepsNamesUnique()
 {
-    XmlObject *communication = find("Communication");
-    const QString name = find("SubNetwork")->attribute("name");
-    QVERIFY(chooseFromMenu(find("SubNetwork"), "Copy"));
-    QVERIFY(chooseFromMenu(communication, "Paste"));
-    QVERIFY(chooseFromMenu(communication, "Paste"));
-    QStringList names;
-    for (const XmlObject *child : communication->children)
-        names.append(child->attribute("name"));
-    QCOMPARE(names.count(name + "_New"), 1);
-    QCOMPARE(names.count(name + "_New_New"), 1);
+    QFETCH(QString, copied);
+    QFETCH(QString, target);
+
+    const QString name = find(copied)->attribute("name");
+    QVERIFY(chooseFromMenu(find(copied), "Copy"));
+    QVERIFY(chooseFromMenu(find(target), "Paste"));
+    QVERIFY(chooseFromMenu(find(target), "Paste"));
+    // "_New" as often as needed for a name no sibling has.
+    const QStringList names = childNames(find(target));
+    QCOMPARE(names.mid(names.indexOf(name + "_New"), 2), QStringList({name + "_New", name + "_New_New"}));
+    QCOMPARE(logged.filter("Modify record: Paste " + copied + " successfully.").size(), 2);
 }
 
 void TestMenuLoader::pasteRefusedWhereTheSchemaForbids()
@@ -168,7 +168,7 @@ void TestMenuLoader::cutAndPasteMovesAnIed()
     QVERIFY(window->findChild<QAction *>("actionSave")->isEnabled());
     QVERIFY(chooseFromMenu(root(), "Paste"));
     // No sibling has the name any more: it comes back unchanged, before DataTypeTemplates.
-    QCOMPARE(rootChildren().mid(count - 2), QStringList({name, "DataTypeTemplates"}));
+    QCOMPARE(childNames(root()).mid(count - 2), QStringList({name, "DataTypeTemplates"}));
 }
 
 void TestMenuLoader::deleteEmptiesTheClipboard()
@@ -183,21 +183,18 @@ void TestMenuLoader::deleteEmptiesTheClipboard()
 
 void TestMenuLoader::moveChangesTheSavedOrder()
 {
-    const QStringList before = rootChildren();
+    const QStringList before = childNames(root());
     const int second = before.indexOf(find("IED:last")->attribute("name")) - 1;
     QVERIFY(chooseFromMenu(root()->children.at(second), "Up"));
     window->findChild<QAction *>("actionSave")->trigger();
     QStringList expected = before;
     expected.move(second, second - 1);
-    QList<XmlObject *> saved = XmlReader::load(m_file);
-    QStringList names;
-    for (const XmlObject *child : saved.first()->children)
-        names.append(child->name == "IED" ? child->attribute("name") : child->name);
+    const QList<XmlObject *> saved = XmlReader::load(m_file);
+    const QStringList names = childNames(saved.first());
     qDeleteAll(saved);
     QCOMPARE(names, expected);
     // The tree shows the new order at once.
-    QTreeWidgetItem *top = root()->treeItem;
-    QCOMPARE(top->child(second - 1)->text(0).section(' ', 0, 0), expected.at(second - 1));
+    QCOMPARE(root()->treeItem->child(second - 1)->text(0).section(' ', 0, 0), expected.at(second - 1));
 }
 
 void TestMenuLoader::insertLn0BuildsInstanceData()

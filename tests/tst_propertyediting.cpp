@@ -1,29 +1,21 @@
 #include "dlgprefixname.h"
 #include "dlgproperty.h"
-#include "guiresources.h"
+#include "guitestsupport.h"
 #include "testtree.h"
 #include "userinput.h"
-#include "userprompt.h"
 #include "xmlschema.h"
 #include "xsattrib.h"
 #include "xscomplex.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QValidator>
 
 // The property dialog and the value editors its delegate picks from the
 // schema, driven as the user drives them: double-click a value, type, Enter, OK.
 
 namespace {
-
-// Records the refusals the dialogs would show.
-class RecordingPrompt : public UserPrompt
-{
-public:
-    void inform(QWidget *, const QString &, const QString &text) override { informed.append(text); }
-    QStringList informed;
-};
 
 // The rows the insert command offers for a new element: every schema attribute, empty.
 QList<PropertyRow> schemaRows(const QString &elementName)
@@ -46,7 +38,7 @@ QStringList comboItems(const QComboBox *combo)
 struct Dialog
 {
     Dialog(const QList<PropertyRow> &rows, const QString &element, XmlObject *parent = nullptr)
-        : dialog(parent, rows, element), prompt(new RecordingPrompt)
+        : dialog(parent, rows, element), prompt(new ScriptedPrompt)
     {
         dialog.setUserPrompt(prompt);
         dialog.show();
@@ -62,7 +54,7 @@ struct Dialog
     void enter(const QString &name, const QString &text) { QVERIFY(enterInCell(table, row(name), 1, text)); }
 
     DlgProperty dialog;
-    RecordingPrompt *prompt;
+    ScriptedPrompt *prompt;
     QTableWidget *table;
 };
 
@@ -78,8 +70,6 @@ private slots:
 
     void editorsFollowTheSchema_data();
     void editorsFollowTheSchema();
-    void openAndCommit_data();
-    void openAndCommit();
 
     void requiredValues_data();
     void requiredValues();
@@ -98,8 +88,7 @@ private:
 
 void TestPropertyEditing::initTestCase()
 {
-    initGuiResources();
-    XmlSchema::instance()->load();
+    initGuiTests();
     m_templates.reset(makeElement(QStringLiteral("DataTypeTemplates")));
     for (const char *id : {"LN_XCBR", "LN_CSWI"})
         makeElement(QStringLiteral("LNodeType"), m_templates.get(), {{"id", id}, {"lnClass", "XCBR"}});
@@ -114,24 +103,46 @@ void TestPropertyEditing::editorsFollowTheSchema_data()
     QTest::addColumn<QString>("element");
     QTest::addColumn<QString>("attribute");
     QTest::addColumn<QString>("type");
-    // A drop-down's leading entries (all of them, unless the row ends in "..."),
-    // or for a line edit, a text its validator takes and one it refuses.
+    // A drop-down's entries (the first ones only when the row ends in "..."),
+    // a spin box's range, or a text a line edit's validator takes and one it refuses.
     QTest::addColumn<QStringList>("expected");
+    // The value the editor opens on, and what it makes of it when left with Enter.
+    QTest::addColumn<QString>("cellText");
+    QTest::addColumn<QString>("committed");
 
     const QStringList subNetworkTypes{"8-MMS", "IECGOOSE", "SMV"};
-    QTest::newRow("SubNetwork type") << false << "SubNetwork" << "type" << "xs:normalizedString" << subNetworkTypes;
-    QTest::newRow("SubNetwork type, whatever the schema says")
-            << true << "SubNetwork" << "type" << "tLNClassEnum" << subNetworkTypes;
-    QTest::newRow("lnType lists LNodeTypes") << true << "LN0" << "lnType" << "tName" << QStringList{"LN_XCBR", "LN_CSWI"};
-    QTest::newRow("DO type lists DOTypes") << true << "DO" << "type" << "tName" << QStringList{"DO_SPS", "DO_DPC"};
-    QTest::newRow("enumeration") << false << "LN" << "lnClass" << "tLNClassEnum" << QStringList{"LPHD", "LLN0", "..."};
-    QTest::newRow("boolean") << false << "DA" << "dchg" << "xs:boolean" << QStringList{"true", "false"};
-    QTest::newRow("upper-case first") << false << "DO" << "name" << "tRestrName1stU" << QStringList{"Pos1", "pos"};
-    QTest::newRow("digits and commas follow") << false << "DO" << "name" << "tRestrName1stU" << QStringList{"A1,b", "A_b"};
-    QTest::newRow("lnType, no LNodeType open") << false << "LN" << "lnType" << "tName" << QStringList();
-    QTest::newRow("DA type gets no DAType list") << true << "DA" << "type" << "tAnyName" << QStringList();
-    QTest::newRow("type of a non-DO element") << true << "SDO" << "type" << "tName" << QStringList();
-    QTest::newRow("complex type without pattern") << false << "Voltage" << "value" << "tVoltage" << QStringList();
+    const QStringList lnTypes{"LN_XCBR", "LN_CSWI"};
+    QTest::newRow("SubNetwork type") << false << "SubNetwork" << "type" << "xs:normalizedString" << subNetworkTypes
+                                     << "SMV" << "SMV";
+    QTest::newRow("SubNetwork type, whatever the schema says") << true << "SubNetwork" << "type" << "tLNClassEnum"
+                                                               << subNetworkTypes << "" << "";
+    QTest::newRow("lnType lists LNodeTypes") << true << "LN0" << "lnType" << "tName" << lnTypes << "" << "";
+    QTest::newRow("DO type lists DOTypes") << true << "DO" << "type" << "tName" << QStringList{"DO_SPS", "DO_DPC"}
+                                           << "DO_DPC" << "DO_DPC";
+    QTest::newRow("enumeration") << false << "LN" << "lnClass" << "tLNClassEnum" << QStringList{"LPHD", "LLN0", "..."}
+                                 << "XCBR" << "XCBR";
+    QTest::newRow("enumeration, case-sensitive") << false << "DA" << "fc" << "tFCEnum" << QStringList{"..."} << "st" << "";
+    QTest::newRow("boolean") << false << "DA" << "dchg" << "xs:boolean" << QStringList{"true", "false"} << "false"
+                             << "false";
+    QTest::newRow("boolean 1 selects nothing") << false << "DA" << "dchg" << "xs:boolean" << QStringList{"true", "false"}
+                                               << "1" << "";
+    QTest::newRow("unsigned clamps") << false << "DA" << "count" << "xs:unsignedInt" << QStringList{"0", "65535"}
+                                     << "70000" << "65535";
+    QTest::newRow("not a number reads 0") << false << "DA" << "count" << "xs:unsignedInt" << QStringList{"0", "65535"}
+                                          << "ten" << "0";
+    QTest::newRow("integer clamps") << false << "DA" << "offset" << "xs:integer" << QStringList{"-32768", "32767"}
+                                    << "-40000" << "-32768";
+    QTest::newRow("upper-case first") << false << "DO" << "name" << "tRestrName1stU" << QStringList{"Pos1", "pos"}
+                                      << "" << "";
+    QTest::newRow("digits and commas follow") << false << "DO" << "name" << "tRestrName1stU"
+                                              << QStringList{"A1,b", "A_b"} << "" << "";
+    QTest::newRow("lnType, no LNodeType open") << false << "LN" << "lnType" << "tName" << QStringList() << "" << "";
+    QTest::newRow("DA type gets no DAType list") << true << "DA" << "type" << "tAnyName" << QStringList() << "" << "";
+    QTest::newRow("type of a non-DO element") << true << "SDO" << "type" << "tName" << QStringList() << "" << "";
+    QTest::newRow("complex type without pattern") << false << "Voltage" << "value" << "tVoltage" << QStringList()
+                                                  << "" << "";
+    QTest::newRow("plain text kept") << false << "LN" << "desc" << "xs:normalizedString" << QStringList()
+                                     << " two words " << " two words ";
 }
 
 void TestPropertyEditing::editorsFollowTheSchema()
@@ -141,49 +152,27 @@ void TestPropertyEditing::editorsFollowTheSchema()
     QFETCH(QString, attribute);
     QFETCH(QString, type);
     QFETCH(QStringList, expected);
-
-    if (withTemplates)
-        XmlSchema::instance()->setDataTemplates(m_templates.get());
-    Dialog dialog({{attribute, type, QString(), 1}}, element);
-    QWidget *editor = dialog.open(0);
-    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-        const bool more = expected.removeAll("...") > 0;
-        QCOMPARE(more ? comboItems(combo).mid(0, expected.size()) : comboItems(combo), expected);
-        return;
-    }
-    auto *edit = qobject_cast<QLineEdit *>(editor);
-    QVERIFY(edit);
-    QCOMPARE(edit->validator() != nullptr, !expected.isEmpty());
-    int position = 0;
-    for (int i = 0; i < expected.size(); ++i)
-        QCOMPARE(edit->validator()->validate(expected[i], position), i ? QValidator::Invalid : QValidator::Acceptable);
-}
-
-void TestPropertyEditing::openAndCommit_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QString>("cellText");
-    QTest::addColumn<QString>("committed");
-
-    QTest::newRow("boolean chosen") << "xs:boolean" << "false" << "false";
-    QTest::newRow("boolean 1 selects nothing") << "xs:boolean" << "1" << "";
-    QTest::newRow("enumeration is case-sensitive") << "tFCEnum" << "st" << "";
-    QTest::newRow("unsigned clamps above") << "xs:unsignedInt" << "70000" << "65535";
-    QTest::newRow("not a number reads 0") << "xs:unsignedInt" << "ten" << "0";
-    QTest::newRow("integer clamps below") << "xs:integer" << "-40000" << "-32768";
-    QTest::newRow("plain text kept") << "xs:normalizedString" << " two words " << " two words ";
-}
-
-void TestPropertyEditing::openAndCommit()
-{
-    QFETCH(QString, type);
     QFETCH(QString, cellText);
     QFETCH(QString, committed);
 
-    // Opened on the value and left with Enter, unchanged.
-    Dialog dialog({{"attr", type, cellText, 1}}, "DA");
+    if (withTemplates)
+        XmlSchema::instance()->setDataTemplates(m_templates.get());
+    Dialog dialog({{attribute, type, cellText, 1}}, element);
     QWidget *editor = dialog.open(0);
     QVERIFY(editor);
+    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        const bool more = expected.removeAll("...") > 0;
+        QCOMPARE(more ? comboItems(combo).mid(0, expected.size()) : comboItems(combo), expected);
+    } else if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
+        QCOMPARE(QStringList({QString::number(spin->minimum()), QString::number(spin->maximum())}), expected);
+    } else {
+        auto *edit = qobject_cast<QLineEdit *>(editor);
+        QVERIFY(edit);
+        QCOMPARE(edit->validator() != nullptr, !expected.isEmpty());
+        int position = 0;
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(edit->validator()->validate(expected[i], position), i ? QValidator::Invalid : QValidator::Acceptable);
+    }
     commitEditor(editor);
     QCOMPARE(dialog.table->item(0, 1)->text(), committed);
 }
@@ -342,7 +331,7 @@ void TestPropertyEditing::prefixName()
     QFETCH(QString, prefix);
 
     DlgPrefixName dialog;
-    auto *prompt = new RecordingPrompt;
+    auto *prompt = new ScriptedPrompt;
     dialog.setUserPrompt(prompt);
     dialog.show();
     typeText(dialog.findChild<QLineEdit *>("lineEdit"), typed);
