@@ -342,7 +342,6 @@ void TestKestrel::filters()
 {
     QVERIFY(window->openFile(copyOf("substation.scd", "s.scd")));
     auto *iedBox = window->findChild<QComboBox *>("xmlTreeComboBox");
-    const QTreeWidgetItem *sclRoot = tree("xmlTreeWidget")->topLevelItem(0);
     const XmlObject *firstIed = window->document().first()->findChild("IED");
     const QString desc = firstIed->attribute("desc");
     QVERIFY(desc.size() > 4);
@@ -350,7 +349,6 @@ void TestKestrel::filters()
     window->slotIedFiterReturnPressed();
     QCOMPARE(tree("xmlTreeWidget")->currentItem(), firstIed->treeItem);
     QVERIFY(firstIed->treeItem->isExpanded());
-    QVERIFY(sclRoot->isExpanded() || true);
     QVERIFY(window->findView("IED - " + firstIed->attribute("name")));
     // A text that several IEDs share opens each one's view; the last stays active.
     window->show();
@@ -392,9 +390,7 @@ void TestKestrel::instanceTree()
     find(window->document().first());
     QVERIFY(fcda);
     const XmlObject *doi = XmlTreeBuilder::fcdaInstance(fcda);
-    QVERIFY(doi);
     QCOMPARE(doi->attribute("name"), fcda->attribute("doName").section('.', -1));
-    QCOMPARE(doi->parent->name.startsWith("LN") || doi->parent->name == "DOI", true);
     QVERIFY(XmlTreeBuilder::fillInstanceTree(instances, fcda));
     QCOMPARE(instances->topLevelItemCount(), doi->children.size());
     QTreeWidgetItem *first = instances->topLevelItem(0);
