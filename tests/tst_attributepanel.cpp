@@ -85,7 +85,8 @@ void TestAttributePanel::edits_data()
     QTest::newRow("nor the text of a P") << "P" << "value" << "" << QString() << true;
     QTest::newRow("an optional value is emptied, kept") << "IED" << "desc" << "" << "" << false;
     QTest::newRow("new text of a P, trimmed") << "P" << "value" << " 10.0.0.99 " << "10.0.0.99" << false;
-    QTest::newRow("new value") << "IED" << "manufacturer" << "Norvane & Söhne <test>" << "Norvane & Söhne <test>" << false;
+    const QString odd = "Norvane & Söhne <test>";
+    QTest::newRow("new value, typed with umlauts and markup") << "IED" << "manufacturer" << odd << odd << false;
 }
 
 void TestAttributePanel::edits()

@@ -225,7 +225,9 @@ void TestEndToEnd::cellEdit_data()
     QTest::addColumn<QString>("text");
     const QString ied = QStringLiteral("IED:name=E1Q1SB1");
     for (const QString &file : Files) {
-        const auto row = [&](const char *name) -> QTestData & { return QTest::newRow(qPrintable(file + ": " + name)) << file; };
+        const auto row = [&](const char *name) -> QTestData & {
+            return QTest::newRow(qPrintable(file + ": " + name)) << file;
+        };
         row("attribute panel, IED desc") << ied << Panel << "desc" << "Zähler & <Prüfung> \"Q1\"";
         row("attribute panel, IP address text")
                 << "Communication/SubNetwork:name=StationBus/ConnectedAP:iedName=HMI01/Address/P:type=IP" << Panel

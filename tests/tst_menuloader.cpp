@@ -84,7 +84,7 @@ void TestMenuLoader::menus_data()
 
     const QStringList edits{"View", "-", "Copy", "Cut", "Paste", "Delete"};
     QTest::newRow("root") << "SCL" << false << QStringList{"Paste", "-"}
-                          << QStringList{"Insert Header", "Insert IED", "Insert DataTypeTemplates", "-", "Import ICD file"}
+                          << QStringList{"Insert Header", "Insert IED", "Insert DataTypeTemplates", "Import ICD file"}
                           << QStringList{"View", "Copy", "Cut", "Delete", "Up", "Down"};
     QTest::newRow("root, one Header only, nothing copied") << "SCL" << true << QStringList()
                                                            << QStringList{"Insert IED"}
@@ -99,7 +99,8 @@ void TestMenuLoader::menus_data()
     QTest::newRow("last IED, before DataTypeTemplates") << "IED:last" << true << QStringList() << QStringList{"Up"}
                                                         << QStringList{"Down"};
     // An unbounded choice takes any number of its elements.
-    QTest::newRow("DOType: more DA and SDO") << "DOType" << true << QStringList() << QStringList{"Insert DA", "Insert SDO"}
+    QTest::newRow("DOType: more DA and SDO") << "DOType" << true << QStringList()
+                                             << QStringList{"Insert DA", "Insert SDO"}
                                              << QStringList();
     QTest::newRow("DOI: more DAI") << "DOI" << true << QStringList() << QStringList{"Insert DAI"} << QStringList();
 }

@@ -177,15 +177,17 @@ void TestXmlCheck::runsSeeEditsSinceTheLoad()
         XmlObject *templates = dataTypeTemplates(document.roots);
         XmlObject *used = makeElement(QStringLiteral("LNodeType"), templates, {{"id", "PTRC_T"}, {"lnClass", "PTRC"}});
         makeElement(QStringLiteral("DO"), used, {{"name", "Str"}, {"type", "SPS_T"}});
-        XmlObject *spare = makeElement(QStringLiteral("LNodeType"), templates, {{"id", "SPARE_T"}, {"lnClass", "PTRC"}});
+        XmlObject *spare = makeElement(QStringLiteral("LNodeType"), templates,
+                                       {{"id", "SPARE_T"}, {"lnClass", "PTRC"}});
         makeElement(QStringLiteral("DO"), spare, {{"name", "Op"}, {"type", "SPS_T"}});
         makeElement(QStringLiteral("LN"), document.roots.first()->findDescendant(QStringLiteral("LDevice")),
                     {{"lnClass", "PTRC"}, {"inst", "1"}, {"lnType", "PTRC_T"}});
 
         QList<XmlObject *> removed;
         const QStringList lines = templateRun(document.roots, removed);
-        QCOMPARE(lines.filter(QStringLiteral("_T")),
-                 QStringList({"Warning  | [DataTypeTemplates check]LNodeType id = SPARE_T unused, this LNodeType will be deleted.",
+        QCOMPARE(lines.filter(QStringLiteral("SPARE_T")),
+                 QStringList({"Warning  | [DataTypeTemplates check]LNodeType id = SPARE_T unused, this LNodeType "
+                              "will be deleted.",
                               "Debug    | Modify record: LNodeType = SPARE_T deleted successfully."}));
         QVERIFY(templates->children.contains(used));
         QCOMPARE(removed, QList<XmlObject *>{spare});
@@ -199,7 +201,8 @@ void TestXmlCheck::runsSeeEditsSinceTheLoad()
                                   {{"id", "CSWI_T"}, {"lnClass", "CSWI"}});
     makeElement(QStringLiteral("DO"), type, {{"name", "Pos"}, {"type", "DPC_T"}});
     XmlObject *device = document.roots.first()->findDescendant(QStringLiteral("LDevice"));
-    XmlObject *ln = makeElement(QStringLiteral("LN"), device, {{"lnClass", "CSWI"}, {"inst", "1"}, {"lnType", "CSWI_T"}});
+    XmlObject *ln = makeElement(QStringLiteral("LN"), device,
+                                {{"lnClass", "CSWI"}, {"inst", "1"}, {"lnType", "CSWI_T"}});
     XmlObject *sdi = makeElement(QStringLiteral("SDI"), makeElement(QStringLiteral("DOI"), ln, {{"name", "Pos"}}),
                                  {{"name", "Oper"}});
     makeElement(QStringLiteral("DAI"), sdi, {{"name", "ctlVal"}});

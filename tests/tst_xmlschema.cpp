@@ -36,7 +36,8 @@ QString outline(const XmlObject *element)
     for (const XmlObject *child : element->children)
         children.append(outline(child));
     const QString name = element->attribute("name");
-    const QString text = element->name + (name.isEmpty() ? "" : " " + name) + (element->value.isEmpty() ? "" : "=" + element->value);
+    const QString text = element->name + (name.isEmpty() ? "" : " " + name)
+            + (element->value.isEmpty() ? "" : "=" + element->value);
     return children.isEmpty() ? text : text + "(" + children.join(", ") + ")";
 }
 
@@ -159,7 +160,8 @@ void TestXmlSchema::readerConstructs()
     QCOMPARE(lines.filter("mystery").size(), 1);
     QVERIFY(lines.filter("annotation").isEmpty());
     QVERIFY(lines.first().startsWith("[Schema check]XSD File " + path + ":3 mystery unhandled"));
-    QCOMPARE(schema->simpleType("tProbeUnion")->memberTypes, QStringList({"tPredefinedPTypeEnum", "tExtensionPTypeEnum"}));
+    QCOMPARE(schema->simpleType("tProbeUnion")->memberTypes,
+             QStringList({"tPredefinedPTypeEnum", "tExtensionPTypeEnum"}));
     const XsComplex *probe = schema->complexType("tProbe");
     QCOMPARE(attributeNames(probe), QStringList({"desc"}));
     // Nested groups are flattened and the sequence does not end early.
