@@ -120,8 +120,7 @@ void TestAttributePanel::renamingAnIedReopensItsView()
     XmlObject *ied = element("IED");
     const QString oldName = ied->attribute("name");
     QVERIFY(clickInTree(ied)); // opens its view
-    QPointer<QMdiSubWindow> oldView = window->findView("IED - " + oldName);
-    QVERIFY(oldView);
+    QVERIFY(window->findView("IED - " + oldName));
     window->mdiArea()->addSubWindow(new QWidget)->setWindowTitle("Communication");
     edit("name", "IED2");
 
@@ -130,8 +129,6 @@ void TestAttributePanel::renamingAnIedReopensItsView()
     for (QMdiSubWindow *w : window->mdiArea()->subWindowList())
         titles.append(w->windowTitle());
     QCOMPARE(titles, (QStringList{"Communication", "IED - IED2"}));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(oldView.isNull());
     QCOMPARE(qobject_cast<sclIed *>(window->findView("IED - IED2")->widget())->ied, ied);
     QVERIFY(ied->treeItem->text(0).startsWith("IED2 - "));
 }

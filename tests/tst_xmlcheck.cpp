@@ -108,7 +108,7 @@ private slots:
     void semanticCheck();
     void templateCheck_data() { addRows(true); }
     void templateCheck();
-    void runsSeeEditsSinceTheLoad();
+    void semanticCheckSeesEditsSinceTheLoad();
 };
 
 void TestXmlCheck::semanticCheck()
@@ -168,32 +168,8 @@ void TestXmlCheck::templateCheck()
     qDeleteAll(removed);
 }
 
-void TestXmlCheck::runsSeeEditsSinceTheLoad()
+void TestXmlCheck::semanticCheckSeesEditsSinceTheLoad()
 {
-    // Template check: a type added with a logical node using it is kept, an
-    // added type nothing uses is deleted.
-    {
-        DocumentOwner document(XmlReader::load(CheckDir + QLatin1String("templates_clean.scd")));
-        XmlObject *templates = dataTypeTemplates(document.roots);
-        XmlObject *used = makeElement(QStringLiteral("LNodeType"), templates, {{"id", "PTRC_T"}, {"lnClass", "PTRC"}});
-        makeElement(QStringLiteral("DO"), used, {{"name", "Str"}, {"type", "SPS_T"}});
-        XmlObject *spare = makeElement(QStringLiteral("LNodeType"), templates,
-                                       {{"id", "SPARE_T"}, {"lnClass", "PTRC"}});
-        makeElement(QStringLiteral("DO"), spare, {{"name", "Op"}, {"type", "SPS_T"}});
-        makeElement(QStringLiteral("LN"), document.roots.first()->findDescendant(QStringLiteral("LDevice")),
-                    {{"lnClass", "PTRC"}, {"inst", "1"}, {"lnType", "PTRC_T"}});
-
-        QList<XmlObject *> removed;
-        const QStringList lines = templateRun(document.roots, removed);
-        QCOMPARE(lines.filter(QStringLiteral("SPARE_T")),
-                 QStringList({"Warning  | [DataTypeTemplates check]LNodeType id = SPARE_T unused, this LNodeType "
-                              "will be deleted.",
-                              "Debug    | Modify record: LNodeType = SPARE_T deleted successfully."}));
-        QVERIFY(templates->children.contains(used));
-        QCOMPARE(removed, QList<XmlObject *>{spare});
-        qDeleteAll(removed);
-    }
-
     // Semantic check: a logical node of a type added after the load resolves,
     // and so do its data references.
     DocumentOwner document(XmlReader::load(CheckDir + QLatin1String("clean.scd")));

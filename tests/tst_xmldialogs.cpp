@@ -82,12 +82,9 @@ void TestXmlDialogs::singleElement_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("bare") << "Header" << QStringList() << QString() << "<Header/>\n";
     QTest::newRow("sorted by name, empty values left out")
             << "DA" << QStringList({"name", "stVal", "desc", "", "fc", "ST", "Zone", "1", "bType", "BOOLEAN"})
             << QString() << "<DA Zone=\"1\" bType=\"BOOLEAN\" fc=\"ST\" name=\"stVal\"/>\n";
-    QTest::newRow("text between the tags, mirror hidden")
-            << "Val" << QStringList({"value", "5"}) << "5" << "<Val>5</Val>\n";
     QTest::newRow("text untrimmed")
             << "Val" << QStringList({"sGroup", "1", "value", "on"}) << " on " << "<Val sGroup=\"1\"> on </Val>\n";
     QTest::newRow("value attribute without text is an attribute")
