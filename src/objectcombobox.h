@@ -21,6 +21,11 @@ public:
 public slots:
     // Writes the text into the attribute, creating it if need be, and logs the change.
     void slotCurrentTextChanged(const QString &text);
+
+protected:
+    // A wheel turned over a box the user has not given focus scrolls the table
+    // instead: passing over a cell must not change the document.
+    void wheelEvent(QWheelEvent *event) override;
 };
 
 #endif // OBJECTCOMBOBOX_H
