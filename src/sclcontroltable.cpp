@@ -36,7 +36,7 @@ void sclControlTable::fillRow(XmlObject *element, int n)
         else if (choiceAttributes.contains(name))
             addChoice(row, name, element, name, choiceAttributes.value(name));
         else
-            addCell(row, name, element, element->attribute(name), isRequired(element, name));
+            addAttributeCell(row, element, name);
     }
     for (XmlObject *child : element->children) {
         if (!optionElements.contains(child->name))

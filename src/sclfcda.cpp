@@ -33,9 +33,9 @@ XmlObject *sclFcda::dataObject(const XmlObject *fcda)
 
 void sclFcda::fillRow(XmlObject *element, int n)
 {
-    for (auto it = element->attributes.begin(); it != element->attributes.end(); ++it) {
-        if (it.key() != QLatin1String("desc"))
-            addCell(n - 1, it.key(), element, it.value(), isRequired(element, it.key()));
+    for (const QString &name : element->attributes.keys()) {
+        if (name != QLatin1String("desc"))
+            addAttributeCell(n - 1, element, name);
     }
     const XmlObject *object = dataObject(element);
     XmlObject *description = object ? object->findChild(QStringLiteral("DAI"), QStringLiteral("name"),

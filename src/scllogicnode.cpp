@@ -4,9 +4,9 @@
 
 namespace {
 
-bool isLn0Inst(const XmlObject *element, const QString &attribute)
+bool isLn0(const XmlObject *element)
 {
-    return element->name == QLatin1String("LN0") && attribute == QLatin1String("inst");
+    return element->name == QLatin1String("LN0");
 }
 
 } // namespace
@@ -28,15 +28,16 @@ void sclLogicNode::fillRow(XmlObject *element, int n)
     if (element->attributes.isEmpty())
         return;
     QStringList names = completeAttributes(element);
-    if (element->name == QLatin1String("LN0") && !names.contains(QLatin1String("prefix"))) {
+    if (isLn0(element) && !names.contains(QLatin1String("prefix"))) {
         names.append(QStringLiteral("prefix"));
         names.sort();
     }
     for (const QString &name : names)
-        addCell(n - 1, name, element, element->attribute(name), isRequired(element, name));
+        addAttributeCell(n - 1, element, name);
 }
 
-bool sclLogicNode::isRequired(const XmlObject *element, const QString &attribute) const
+bool sclLogicNode::isFixed(const XmlObject *element, const QString &attribute) const
 {
-    return !isLn0Inst(element, attribute) && sclTableView::isRequired(element, attribute);
+    // LN0 has no prefix: its cell only lines the row up with the LN rows.
+    return (isLn0(element) && attribute == QLatin1String("prefix")) || sclTableView::isFixed(element, attribute);
 }

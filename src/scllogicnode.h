@@ -4,7 +4,8 @@
 #include "scltableview.h"
 
 // The logical nodes (LN0 and LN) of a logical device. LN0 rows share the
-// prefix column of LN rows; an LN0's inst is optional.
+// prefix column of LN rows; an LN0's class, instance and prefix are fixed
+// ("LLN0", empty, none) and shown read-only.
 class sclLogicNode : public sclTableView
 {
     Q_OBJECT
@@ -15,7 +16,7 @@ public:
 protected:
     bool lists(const XmlObject *element) const override;
     void fillRow(XmlObject *element, int n) override;
-    bool isRequired(const XmlObject *element, const QString &attribute) const override;
+    bool isFixed(const XmlObject *element, const QString &attribute) const override;
 };
 
 #endif // SCLLOGICNODE_H

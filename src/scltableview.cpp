@@ -24,6 +24,8 @@ struct Declarations
 {
     QStringList names;
     QStringList required;
+    // Attributes whose value the schema fixes: nothing to choose.
+    QStringList fixed;
     bool known = false;
 };
 
@@ -41,6 +43,8 @@ const Declarations &declarationsOf(const QString &elementName)
             declarations.names.append(attribute->name);
             if (attribute->use == QLatin1String("required"))
                 declarations.required.append(attribute->name);
+            if (attribute->hasFixed)
+                declarations.fixed.append(attribute->name);
         }
     }
     return *cache.insert(elementName, declarations);
@@ -159,7 +163,7 @@ void sclTableView::fillRow(XmlObject *element, int n)
     if (element->attributes.isEmpty())
         return;
     for (const QString &name : completeAttributes(element))
-        addCell(n - 1, name, element, element->attribute(name), isRequired(element, name));
+        addAttributeCell(n - 1, element, name);
 }
 
 QStringList sclTableView::completeAttributes(const XmlObject *element)
@@ -184,6 +188,11 @@ bool sclTableView::schemaRequires(const XmlObject *element, const QString &attri
 bool sclTableView::isRequired(const XmlObject *element, const QString &attribute) const
 {
     return schemaRequires(element, attribute);
+}
+
+bool sclTableView::isFixed(const XmlObject *element, const QString &attribute) const
+{
+    return declarationsOf(element->name).fixed.contains(attribute);
 }
 
 int sclTableView::columnFor(const QString &name, const QString &caption)
@@ -219,6 +228,17 @@ objectTableWidgetItem *sclTableView::addCell(int row, const QString &column, Xml
     cell->setTextAlignment(Qt::AlignCenter);
     cell->setFlags(cell->flags() | Qt::ItemIsEditable);
     setItem(row, columnIndex, cell);
+    return cell;
+}
+
+objectTableWidgetItem *sclTableView::addAttributeCell(int row, XmlObject *element, const QString &name)
+{
+    // A fixed value is shown as it stands: there is nothing to fill, and editing it would only break the file.
+    const bool fixed = isFixed(element, name);
+    objectTableWidgetItem *cell = addCell(row, name, element, element->attribute(name),
+                                          !fixed && isRequired(element, name));
+    if (fixed)
+        cell->setFlags(cell->flags() & ~Qt::ItemIsEditable);
     return cell;
 }
 

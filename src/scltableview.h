@@ -81,6 +81,8 @@ protected:
     // Fills table row n - 1 from the element's attributes.
     virtual void fillRow(XmlObject *element, int n);
     virtual bool isRequired(const XmlObject *element, const QString &attribute) const;
+    // Whether the attribute's value is fixed for this element, so that its cell is read-only.
+    virtual bool isFixed(const XmlObject *element, const QString &attribute) const;
     // Whether emptying this cell is refused.
     virtual bool refusesEmpty(const objectTableWidgetItem *item, const QString &attribute) const;
     // The attribute an edited cell writes: the header of its column.
@@ -94,6 +96,8 @@ protected:
     void resetColumns();
     objectTableWidgetItem *addCell(int row, const QString &column, XmlObject *element, const QString &text,
                                    bool required);
+    // The cell of one attribute of element, in the attribute's column.
+    objectTableWidgetItem *addAttributeCell(int row, XmlObject *element, const QString &name);
     // A cell offering fixed choices for one attribute of element.
     objectComboBox *addChoice(int row, const QString &column, XmlObject *element, const QString &attribute,
                               const QStringList &choices);
