@@ -8,8 +8,15 @@
 
 #include <QCheckBox>
 #include <QDebug>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
-#include <QSpinBox>
+
+namespace {
+
+// The schema's default for an RptEnabled without max.
+constexpr int DefaultMax = 1;
+
+} // namespace
 
 sclReportControl::sclReportControl(QWidget *parent)
     : sclControlTable(QStringLiteral("ReportControl"),
@@ -24,7 +31,7 @@ sclReportControl::sclReportControl(QWidget *parent)
     });
 }
 
-void sclReportControl::setRptEnabledWidgets(QCheckBox *enabled, QSpinBox *max, QLineEdit *description,
+void sclReportControl::setRptEnabledWidgets(QCheckBox *enabled, QDoubleSpinBox *max, QLineEdit *description,
                                             sclRptEnabled *clients)
 {
     enableCheckBox = enabled;
@@ -48,7 +55,7 @@ void sclReportControl::connectWidgets(bool on)
         return;
     }
     connect(enableCheckBox, &QCheckBox::stateChanged, this, &sclReportControl::slotStateChanged, Qt::UniqueConnection);
-    connect(maxSpinBox, qOverload<int>(&QSpinBox::valueChanged), this, &sclReportControl::slotValueChanged,
+    connect(maxSpinBox, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &sclReportControl::slotValueChanged,
             Qt::UniqueConnection);
     connect(descLineEdit, &QLineEdit::textChanged, this, &sclReportControl::slotTextChanged, Qt::UniqueConnection);
 }
@@ -58,7 +65,7 @@ void sclReportControl::fillTable()
     connectWidgets(false);
     if (enableCheckBox) {
         enableCheckBox->setChecked(false);
-        maxSpinBox->setValue(0);
+        showMax(nullptr);
         descLineEdit->clear();
         enableCheckBox->setEnabled(false);
         maxSpinBox->setEnabled(false);
@@ -92,8 +99,7 @@ void sclReportControl::slotItemClicked(QTableWidgetItem *item)
         maxSpinBox->setEnabled(true);
         descLineEdit->setEnabled(true);
         enableCheckBox->setChecked(true);
-        // Not a number: 0 is shown, the attribute keeps its text until the box is turned.
-        maxSpinBox->setValue(rptEnabled->attribute(QStringLiteral("max")).toInt());
+        showMax(rptEnabled);
         descLineEdit->setText(rptEnabled->attribute(QStringLiteral("desc")));
         if (clientTable) {
             clientTable->setParentObject(rptEnabled, owner);
@@ -104,12 +110,24 @@ void sclReportControl::slotItemClicked(QTableWidgetItem *item)
         enableCheckBox->setEnabled(true);
         enableCheckBox->setChecked(false);
         descLineEdit->clear();
+        // What a new RptEnabled will mean, not what the last block held.
+        showMax(nullptr);
         maxSpinBox->setEnabled(false);
         descLineEdit->setEnabled(false);
         if (clientTable)
             clientTable->clearRows();
     }
     connectWidgets(true);
+}
+
+void sclReportControl::showMax(const XmlObject *rptEnabled)
+{
+    const QString max = rptEnabled ? rptEnabled->attribute(QStringLiteral("max")) : QString();
+    bool number = true;
+    const uint value = max.isEmpty() ? DefaultMax : max.toUInt(&number);
+    // Not a number: 0 is shown, the attribute keeps its text until the user sets one.
+    const QSignalBlocker blocker(maxSpinBox);
+    maxSpinBox->setValue(number ? value : 0);
 }
 
 XmlObject *sclReportControl::currentReportControl() const
@@ -128,16 +146,16 @@ void sclReportControl::slotStateChanged(int state)
         for (XmlObject *rptEnabled : rptEnabledOf(reportControl))
             mainWindow->detachElement(rptEnabled);
         descLineEdit->clear();
+        showMax(nullptr);
         maxSpinBox->setEnabled(false);
         descLineEdit->setEnabled(false);
         if (clientTable)
             clientTable->clearRows();
         qDebug().noquote() << tr("Modify record: name = %1, RptEnabled invalid.").arg(reportControl->name);
     } else {
+        // Nothing the user has not set: max stays at the schema's default until the box is turned.
         auto *rptEnabled = new XmlObject;
         rptEnabled->name = QStringLiteral("RptEnabled");
-        rptEnabled->attributes.insert(QStringLiteral("max"), QString::number(maxSpinBox->value()));
-        rptEnabled->attributes.insert(QStringLiteral("desc"), descLineEdit->text());
         rptEnabled->parent = reportControl;
         reportControl->children.append(rptEnabled);
         maxSpinBox->setEnabled(true);
@@ -147,19 +165,20 @@ void sclReportControl::slotStateChanged(int state)
             clientTable->fillTable();
         }
         qDebug().noquote() << tr("Modify record: name = %1, RptEnabled effective, max = %2, desc = %3.")
-                              .arg(reportControl->name, QString::number(maxSpinBox->value()), descLineEdit->text());
+                              .arg(reportControl->name, maxSpinBox->cleanText(), descLineEdit->text());
     }
     rebuildTreeItems(reportControl);
 }
 
-void sclReportControl::slotValueChanged(int value)
+void sclReportControl::slotValueChanged(double value)
 {
     XmlObject *reportControl = currentReportControl();
     if (!reportControl)
         return;
+    const QString max = QString::number(qulonglong(value));
     for (XmlObject *rptEnabled : rptEnabledOf(reportControl)) {
-        ModifyRecord::write(rptEnabled, QStringLiteral("max"), QString::number(value));
-        ModifyRecord::attributeSet(rptEnabled, QStringLiteral("max"), QString::number(value));
+        ModifyRecord::write(rptEnabled, QStringLiteral("max"), max);
+        ModifyRecord::attributeSet(rptEnabled, QStringLiteral("max"), max);
     }
 }
 

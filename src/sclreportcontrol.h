@@ -5,7 +5,7 @@
 
 class QCheckBox;
 class QLineEdit;
-class QSpinBox;
+class QDoubleSpinBox;
 class sclRptEnabled;
 
 // The report control blocks of a logical node. The clicked block's RptEnabled
@@ -18,22 +18,24 @@ class sclReportControl : public sclControlTable
 public:
     explicit sclReportControl(QWidget *parent = nullptr);
 
-    void setRptEnabledWidgets(QCheckBox *enabled, QSpinBox *max, QLineEdit *description, sclRptEnabled *clients);
+    void setRptEnabledWidgets(QCheckBox *enabled, QDoubleSpinBox *max, QLineEdit *description, sclRptEnabled *clients);
     void fillTable() override;
 
 public slots:
     void slotItemClicked(QTableWidgetItem *item) override;
     void slotStateChanged(int state);
-    void slotValueChanged(int value);
+    void slotValueChanged(double value);
     void slotTextChanged(const QString &text);
 
 private:
     void connectWidgets(bool on);
     XmlObject *currentReportControl() const;
     QList<XmlObject *> rptEnabledOf(const XmlObject *reportControl) const;
+    // Shows max as the file holds it, or the schema's default when it is absent.
+    void showMax(const XmlObject *rptEnabled);
 
     QCheckBox *enableCheckBox = nullptr;
-    QSpinBox *maxSpinBox = nullptr;
+    QDoubleSpinBox *maxSpinBox = nullptr;
     QLineEdit *descLineEdit = nullptr;
     sclRptEnabled *clientTable = nullptr;
 };
