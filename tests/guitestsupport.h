@@ -2,20 +2,33 @@
 #define GUITESTSUPPORT_H
 
 // What the editor's widget tests share: a main window whose messages are
-// both shown and recorded, scripted answers to its questions, and copies of
-// the fixture files to work on.
+// both shown and recorded, scripted answers to its questions, copies of the
+// fixture files to work on, mouse and keyboard input on the real widgets,
+// lookups in the element tables, and the check of a saved file.
 
+#include "attribute.h"
 #include "guiresources.h"
 #include "kestrel.h"
+#include "objecttablewidgetitem.h"
+#include "testtree.h"
 #include "userprompt.h"
+#include "xmlcheck.h"
+#include "xmlreader.h"
 #include "xmlschema.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <functional>
 
 // Answers the window's questions as a test says, and remembers what was asked.
 class ScriptedPrompt : public UserPrompt
@@ -82,10 +95,184 @@ inline ScriptedPrompt *openWindow(const QString &file = QString())
     return prompt;
 }
 
+// The window, shown, on a writable copy (into copy) of a fixture file; null when it could not be shown.
+inline ScriptedPrompt *openCopy(const QTemporaryDir &dir, const QString &fixture, QString &copy)
+{
+    copy = dir.filePath(QFileInfo(fixture).fileName());
+    QFile::remove(copy);
+    QFile::copy(fixture, copy);
+    QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    ScriptedPrompt *prompt = openWindow(copy);
+    window->show();
+    return QTest::qWaitForWindowExposed(window) ? prompt : nullptr;
+}
+
 inline void closeWindow()
 {
     delete window; // takes the menu loader and its clipboard with it
     window = nullptr;
+}
+
+// What the element tables show, found by the elements their cells carry and
+// by column header.
+
+inline int columnOf(const QTableWidget *table, const QString &header)
+{
+    for (int c = 0; c < table->columnCount(); ++c) {
+        if (table->horizontalHeaderItem(c) && table->horizontalHeaderItem(c)->text() == header)
+            return c;
+    }
+    return -1;
+}
+
+// The first cell that carries element.
+inline QTableWidgetItem *itemOf(const QTableWidget *table, const XmlObject *element)
+{
+    for (int r = 0; r < table->rowCount(); ++r) {
+        for (int c = 0; c < table->columnCount(); ++c) {
+            auto *item = dynamic_cast<objectTableWidgetItem *>(table->item(r, c));
+            if (item && item->object == element)
+                return item;
+        }
+    }
+    return nullptr;
+}
+
+// The cell in element's row under header; null when there is none.
+inline QTableWidgetItem *cellOf(const QTableWidget *table, const XmlObject *element, const QString &header)
+{
+    const QTableWidgetItem *item = itemOf(table, element);
+    const int c = columnOf(table, header);
+    return item && c >= 0 ? table->item(item->row(), c) : nullptr;
+}
+
+// The texts of a column, top to bottom; "<none>" for a row without that cell.
+inline QStringList columnTexts(const QTableWidget *table, const QString &header)
+{
+    QStringList texts;
+    const int c = columnOf(table, header);
+    for (int r = 0; r < table->rowCount(); ++r)
+        texts.append(c >= 0 && table->item(r, c) ? table->item(r, c)->text() : QStringLiteral("<none>"));
+    return texts;
+}
+
+// Whether a cell is marked as one that must hold a value.
+inline bool yellow(const QTableWidgetItem *item)
+{
+    return item->background().color() == attribute::RequiredColor;
+}
+
+// The document changes logged since the log was last cleared.
+inline QStringList records()
+{
+    return logged.filter(QStringLiteral("Modify record"));
+}
+
+inline QStringList entries(const QComboBox *box)
+{
+    QStringList texts;
+    for (int i = 0; box && i < box->count(); ++i)
+        texts.append(box->itemText(i));
+    return texts;
+}
+
+// Input as the user gives it: mouse and keyboard events on the real widgets.
+
+// What the user sees of an item's rectangle: wide items reach past the viewport.
+inline QRect visiblePart(const QAbstractScrollArea *view, const QRect &rect)
+{
+    return rect.intersected(view->viewport()->rect());
+}
+
+inline void clickTreeItem(QTreeWidgetItem *item)
+{
+    for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
+        parent->setExpanded(true);
+    QTreeWidget *tree = item->treeWidget();
+    tree->scrollToItem(item);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, visiblePart(tree, tree->visualItemRect(item)).center());
+}
+
+inline void clickCell(QTableWidget *table, const QTableWidgetItem *item)
+{
+    table->scrollToItem(item);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, visiblePart(table, table->visualItemRect(item)).center());
+}
+
+// Double-clicks a cell, types text over its value and presses Enter; false
+// when no editor opened.
+inline bool typeIntoCell(QTableWidget *table, const QTableWidgetItem *item, const QString &text)
+{
+    clickCell(table, item);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, visiblePart(table, table->visualItemRect(item)).center());
+    QWidget *editor = table->indexWidget(table->model()->index(item->row(), item->column()));
+    if (!editor)
+        return false;
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The delegate commits the value and closes the editor through the event loop.
+    QCoreApplication::processEvents();
+    return true;
+}
+
+// Opens a drop-down with a click and picks the entry with the arrow keys and
+// Enter; false when there is no such entry or the list did not open and close.
+inline bool chooseEntry(QComboBox *box, const QString &text)
+{
+    const int target = box->findText(text);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QAbstractItemView *list = box->view();
+    if (target < 0 || !list->isVisible())
+        return false;
+    for (int row = list->currentIndex().row(); row != target; row += row < target ? 1 : -1)
+        QTest::keyClick(list, row < target ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    return !list->isVisible();
+}
+
+// Turns the mouse wheel over widget as the window system delivers it: what
+// the widget does not take goes on to its parents.
+inline void turnWheel(QWidget *widget, int notches)
+{
+    const QPoint at = widget->rect().center();
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(widget, &wheel);
+}
+
+// The findings ("|--Error", "|--Warn") of the semantic check on a document.
+inline QStringList semanticFindings(const Document &roots)
+{
+    QStringList findings;
+    XmlCheck::instance()->setRecorder([&findings](QtMsgType, const QString &text, const XmlObject *) {
+        if (text.contains(QLatin1String("|--")))
+            findings.append(text);
+    });
+    XmlCheck::instance()->semanticValidate(roots);
+    XmlCheck::instance()->setRecorder(XmlCheck::Recorder());
+    return findings;
+}
+
+// The file saved at path loads again, equals the fixture it was copied from
+// once expectedEdit is applied to that, and the semantic check finds nothing
+// in it that it did not find in the fixture.
+inline void verifySaved(const QString &path, const QString &fixture,
+                        const std::function<void(XmlObject *root)> &expectedEdit)
+{
+    // The checks below index other documents: the window's is indexed again, come what may.
+    const auto reindex = qScopeGuard([] { XmlCheck::instance()->indexDocument(window->document()); });
+    DocumentOwner saved(XmlReader::load(path));
+    DocumentOwner original(XmlReader::load(fixture));
+    QCOMPARE(saved.roots.size(), 1);
+    QCOMPARE(original.roots.size(), 1);
+    const QStringList before = semanticFindings(original.roots);
+    for (const QString &finding : semanticFindings(saved.roots))
+        QVERIFY2(before.contains(finding), qPrintable(finding));
+    expectedEdit(original.roots.first());
+    QVERIFY(sameTree(saved.roots.first(), original.roots.first()));
 }
 
 #endif // GUITESTSUPPORT_H
