@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QDebug>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QLineEdit>
 
 namespace {
@@ -38,10 +39,23 @@ void sclReportControl::setRptEnabledWidgets(QCheckBox *enabled, QDoubleSpinBox *
     maxSpinBox = max;
     descLineEdit = description;
     clientTable = clients;
+    // Focus comes from a click or the keyboard; the wheel alone changes nothing.
+    maxSpinBox->setFocusPolicy(Qt::StrongFocus);
+    maxSpinBox->installEventFilter(this);
     // They show the clicked block's settings; nothing is clicked yet.
     for (QWidget *widget : {static_cast<QWidget *>(enabled), static_cast<QWidget *>(max),
                             static_cast<QWidget *>(description)})
         widget->setEnabled(false);
+}
+
+bool sclReportControl::eventFilter(QObject *watched, QEvent *event)
+{
+    // A wheel passing over the box on its way through the view is not a choice of the user's.
+    if (watched == maxSpinBox && event->type() == QEvent::Wheel && !maxSpinBox->hasFocus()) {
+        event->ignore();
+        return true;
+    }
+    return sclControlTable::eventFilter(watched, event);
 }
 
 void sclReportControl::connectWidgets(bool on)

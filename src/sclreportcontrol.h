@@ -27,6 +27,9 @@ public slots:
     void slotValueChanged(double value);
     void slotTextChanged(const QString &text);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void connectWidgets(bool on);
     XmlObject *currentReportControl() const;
