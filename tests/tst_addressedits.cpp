@@ -3,77 +3,47 @@
 #include "qmacaddressedit.h"
 #include "subnetworkdelegate.h"
 #include "testtree.h"
+#include "wizarddriver.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QMessageBox>
-#include <QTableWidget>
-#include <QtTest>
 
 #include <memory>
 
 namespace {
 
-// A shown, active editor of the kind "ip" or "mac", so that focus changes take effect.
+// Shows widget and makes it active, so that focus changes take effect.
+template<typename T>
+std::unique_ptr<T> shown(std::unique_ptr<T> widget)
+{
+    widget->show();
+    QApplication::setActiveWindow(widget.get());
+    return QTest::qWaitForWindowActive(widget.get()) ? std::move(widget) : nullptr;
+}
+
+// An editor of the kind "ip", "mac" or "read-only ip" showing text.
 std::unique_ptr<AddressEdit> shownEditor(const QString &kind, const QString &text)
 {
     std::unique_ptr<AddressEdit> editor;
-    if (kind == QLatin1String("ip"))
+    if (kind.endsWith(QLatin1String("ip")))
         editor = std::make_unique<QIpAddressEdit>();
     else
         editor = std::make_unique<QMacAddressEdit>();
     editor->setProperty("text", text);
-    editor->show();
-    QApplication::setActiveWindow(editor.get());
-    if (!QTest::qWaitForWindowActive(editor.get()))
-        return nullptr;
-    return editor;
+    editor->setReadOnly(kind.startsWith(QLatin1String("read-only")));
+    return shown(std::move(editor));
 }
 
-QList<QLineEdit *> fieldsOf(const QWidget *editor)
+// A one-cell table holding text, edited through delegate.
+std::unique_ptr<QTableWidget> oneCellTable(QAbstractItemDelegate *delegate, const QString &text)
 {
-    return editor->findChildren<QLineEdit *>();
+    auto table = std::make_unique<QTableWidget>(1, 1);
+    delegate->setParent(table.get());
+    table->setItemDelegate(delegate);
+    table->setItem(0, 0, new QTableWidgetItem(text));
+    return shown(std::move(table));
 }
-
-int focusedField(const QWidget *editor)
-{
-    return fieldsOf(editor).indexOf(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
-}
-
-// Types into whichever field has the focus, as a user would.
-void typeKeys(const QString &keys)
-{
-    for (const QChar key : keys)
-        QTest::keyClick(QApplication::focusWidget(), key.toLatin1());
-}
-
-// The editor a view opened on the only cell of column 0.
-QWidget *openEditor(QTableWidget &table)
-{
-    table.openPersistentEditor(table.item(0, 0));
-    return table.indexWidget(table.model()->index(0, 0));
-}
-
-// Answers the first message box that opens and remembers what it said.
-class MessageCatcher : public QObject
-{
-public:
-    MessageCatcher()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                m_timer.stop();
-                said = box->windowTitle() + '|' + box->text();
-                box->accept();
-            }
-        });
-        m_timer.start(10);
-    }
-
-    QString said;
-
-private:
-    QTimer m_timer;
-};
 
 } // namespace
 
@@ -83,22 +53,10 @@ class TestAddressEdits : public QObject
 
 private slots:
     void initTestCase();
-
     void typing_data();
     void typing();
-    void keysAcrossFields_data();
-    void keysAcrossFields();
-    void octetAbove255Warns();
-    void setText_data();
-    void setText();
-    void readOnlySlotsAndClear_data();
-    void readOnlySlotsAndClear();
-
-    void macDelegate_data();
-    void macDelegate();
-    void subNetworkDelegate_data();
-    void subNetworkDelegate();
-    void subNetworkNamesAreReadOnOpen();
+    void delegates_data();
+    void delegates();
 };
 
 void TestAddressEdits::initTestCase()
@@ -111,28 +69,45 @@ void TestAddressEdits::typing_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("initial");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<QString>("keys");
+    QTest::addColumn<int>("start"); // the field typed into, its text selected
+    QTest::addColumn<QString>("keys"); // "<" and ">" are the arrows; "^text" pastes text
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("focus");
-    QTest::addColumn<bool>("moved");
+    QTest::addColumn<QString>("warning");
 
-    QTest::newRow("full octet moves on") << "ip" << "..." << 0 << "192" << "192..." << 1 << true;
-    QTest::newRow("two digits stay") << "ip" << "..." << 0 << "19" << "19..." << 0 << false;
-    QTest::newRow("full last octet stays") << "ip" << "..." << 3 << "255" << "...255" << 3 << false;
-    QTest::newRow("digits only") << "ip" << "..." << 0 << "1a,-2" << "12..." << 0 << false;
-    QTest::newRow("dot moves on") << "ip" << "..." << 0 << "10.0.0.1" << "10.0.0.1" << 3 << false;
-    QTest::newRow("dot after a full octet") << "ip" << "..." << 0 << "192.168.1.10" << "192.168.1.10" << 3 << false;
-    QTest::newRow("dot in an empty field") << "ip" << "..." << 1 << "." << "..." << 1 << false;
-    QTest::newRow("next octet selected") << "ip" << "1.2.3.4" << 0 << "192" << "192.2.3.4" << 1 << true;
-    QTest::newRow("retyping an address") << "ip" << "1.2.3.4" << 0 << "192.168" << "192.168.3.4" << 2 << true;
-    QTest::newRow("full byte upper case") << "mac" << "-----" << 0 << "0c" << "0C-----" << 1 << true;
-    QTest::newRow("one digit stays") << "mac" << "-----" << 0 << "a" << "A-----" << 0 << false;
-    QTest::newRow("hex digits only") << "mac" << "-----" << 0 << "g:z.1" << "1-----" << 0 << false;
-    QTest::newRow("dash moves on") << "mac" << "-----" << 0 << "1-2" << "1-2----" << 1 << false;
-    QTest::newRow("dot moves on too") << "mac" << "-----" << 0 << "1.2" << "1-2----" << 1 << false;
-    QTest::newRow("whole address") << "mac" << "-----" << 0 << "01-0c-cd-01-00-01" << "01-0C-CD-01-00-01" << 5 << false;
-    QTest::newRow("next byte selected") << "mac" << "AA-BB-CC-DD-EE-FF" << 0 << "0c" << "0C-BB-CC-DD-EE-FF" << 1 << true;
+    const auto row = [](const char *name, const char *kind, const char *initial, int start, const QString &keys,
+                        const char *text, int focus, const QString &warning = QString()) {
+        QTest::newRow(name) << QString(kind) << QString(initial) << start << keys << QString(text) << focus << warning;
+    };
+    row("full octet moves on", "ip", "...", 0, "192", "192...", 1);
+    row("two digits stay", "ip", "...", 0, "19", "19...", 0);
+    row("octet above 255", "ip", "1.2.3.4", 1, "256", "1.255.3.4", 1,
+        "256 is not acceptable value.\nPlease input the value bewteen 0 with 255.");
+    row("digits only", "ip", "...", 0, "1a,-2", "12...", 0);
+    // Guard the mend of the octet validation: "192.255.+7.250" was once saved.
+    row("no plus sign", "ip", "...", 0, "192.255.+7.250", "192.255.7.250", 3);
+    row("no minus sign or space", "ip", "...", 0, "- 1 -2", "12...", 0);
+    row("zero completes an octet", "ip", "...", 0, "007", "0.0.7.", 2);
+    row("zero, then a dot", "ip", "...", 0, "0.1", "0.1..", 1);
+    row("dot moves on", "ip", "...", 0, "10.0.0.1", "10.0.0.1", 3);
+    row("dot in an empty field", "ip", "...", 1, ".", "...", 1);
+    row("moving in selects the next octet", "ip", "1.2.3.4", 0, "192.168", "192.168.3.4", 2);
+    row("address pasted", "ip", "...", 2, "^ 10.0.0.1 ", "10.0.0.1", 2);
+    row("signed address pasted", "ip", "1.2.3.4", 0, "^10.+0.0.1", "1.2.3.4", 0);
+    row("octet pasted", "ip", "...", 0, "^12", "12...", 0);
+    row("signed octet pasted", "ip", "...", 0, "^+7", "...", 0);
+    row("hex digits in upper case", "mac", "-----", 0, "g:z.0c", "0C-----", 1);
+    row("whole address", "mac", "-----", 0, "01-0c-cd-01-00-01", "01-0C-CD-01-00-01", 5);
+    row("moving in selects the next byte", "mac", "AA-BB-CC-DD-EE-FF", 0, "0c1", "0C-1-CC-DD-EE-FF", 1);
+    row("backspace in an empty field", "ip", "12...", 1, "\b3", "13...", 0);
+    row("backspace at a field's start", "ip", "12.34..", 1, "<<\b", "12.34..", 1);
+    row("left at the start goes to the end", "ip", "12.34..", 1, "<<<3", "123.34..", 1);
+    row("right at the end goes to the start", "ip", "12.34..", 0, ">1", "12.134..", 2);
+    row("right in the last field", "ip", "...9", 3, ">", "...9", 3);
+    row("backspace across bytes", "mac", "0C-----", 1, "\bD", "0D-----", 1);
+    row("MAC pasted", "mac", "-----", 0, "^01-0C-CD-01-00-01", "01-0C-CD-01-00-01", 0);
+    row("read-only, typed", "read-only ip", "1.2.3.4", 0, "5", "1.2.3.4", 0);
+    row("read-only, pasted", "read-only ip", "1.2.3.4", 0, "^10.0.0.1", "1.2.3.4", 0);
 }
 
 void TestAddressEdits::typing()
@@ -143,233 +118,72 @@ void TestAddressEdits::typing()
     QFETCH(QString, keys);
     QFETCH(QString, text);
     QFETCH(int, focus);
-    QFETCH(bool, moved);
+    QFETCH(QString, warning);
 
     const auto editor = shownEditor(kind, initial);
     QVERIFY(editor);
-    const QList<QLineEdit *> fields = fieldsOf(editor.get());
+    const QList<QLineEdit *> fields = editor->findChildren<QLineEdit *>();
     fields.at(start)->setFocus();
     fields.at(start)->selectAll();
-    typeKeys(keys);
+    QString said; // what a message box said before it was answered
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&said] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            said = box->text();
+            box->accept();
+        }
+    });
+    answer.start(10);
+    if (keys.startsWith('^')) {
+        QGuiApplication::clipboard()->setText(keys.mid(1));
+        QTest::keyClick(fields.at(start), Qt::Key_V, Qt::ControlModifier);
+    } else {
+        for (const QChar key : keys) {
+            if (key == '<' || key == '>')
+                QTest::keyClick(QApplication::focusWidget(), key == '<' ? Qt::Key_Left : Qt::Key_Right);
+            else
+                typeKeys(key);
+        }
+    }
 
     QCOMPARE(editor->text(), text);
-    QCOMPARE(focusedField(editor.get()), focus);
-    // A field just moved into is selected, so typing replaces what it held.
-    if (moved)
-        QCOMPARE(fields.at(focus)->selectedText(), fields.at(focus)->text());
+    QCOMPARE(said, warning);
+    // Offscreen, no widget has the focus after a message box.
+    if (warning.isEmpty())
+        QCOMPARE(fields.indexOf(qobject_cast<QLineEdit *>(QApplication::focusWidget())), focus);
 }
 
-void TestAddressEdits::keysAcrossFields_data()
+void TestAddressEdits::delegates_data()
 {
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("initial");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("cursor");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("focus");
-    QTest::addColumn<int>("focusCursor");
-
-    const int backspace = Qt::Key_Backspace;
-    const int left = Qt::Key_Left;
-    const int right = Qt::Key_Right;
-    QTest::newRow("backspace in an empty field") << "ip" << "12..." << 1 << 0 << backspace << "1..." << 0 << 1;
-    QTest::newRow("backspace in the first field") << "ip" << "...7" << 0 << 0 << backspace << "...7" << 0 << 0;
-    QTest::newRow("backspace at a field's start") << "ip" << "12.34.." << 1 << 0 << backspace << "12.34.." << 1 << 0;
-    QTest::newRow("left at the start") << "ip" << "12.34.." << 1 << 0 << left << "12.34.." << 0 << 2;
-    QTest::newRow("left inside a field") << "ip" << "12.34.." << 1 << 1 << left << "12.34.." << 1 << 0;
-    QTest::newRow("right at the end") << "ip" << "12.34.." << 0 << 2 << right << "12.34.." << 1 << 0;
-    QTest::newRow("right in the last field") << "ip" << "...9" << 3 << 1 << right << "...9" << 3 << 1;
-    QTest::newRow("backspace across bytes") << "mac" << "0C-----" << 1 << 0 << backspace << "0-----" << 0 << 1;
-    QTest::newRow("left across bytes") << "mac" << "0C-1F----" << 1 << 0 << left << "0C-1F----" << 0 << 2;
-    QTest::newRow("right across bytes") << "mac" << "0C-1F----" << 0 << 2 << right << "0C-1F----" << 1 << 0;
-}
-
-void TestAddressEdits::keysAcrossFields()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, initial);
-    QFETCH(int, start);
-    QFETCH(int, cursor);
-    QFETCH(int, key);
-    QFETCH(QString, text);
-    QFETCH(int, focus);
-    QFETCH(int, focusCursor);
-
-    const auto editor = shownEditor(kind, initial);
-    QVERIFY(editor);
-    const QList<QLineEdit *> fields = fieldsOf(editor.get());
-    fields.at(start)->setFocus();
-    fields.at(start)->setCursorPosition(cursor);
-    QTest::keyClick(fields.at(start), Qt::Key(key));
-
-    QCOMPARE(editor->text(), text);
-    QCOMPARE(focusedField(editor.get()), focus);
-    QCOMPARE(fields.at(focus)->cursorPosition(), focusCursor);
-    QVERIFY(!fields.at(focus)->hasSelectedText());
-}
-
-void TestAddressEdits::octetAbove255Warns()
-{
-    const auto editor = shownEditor("ip", "1.2.3.4");
-    QVERIFY(editor);
-    fieldsOf(editor.get()).at(1)->setFocus();
-    fieldsOf(editor.get()).at(1)->selectAll();
-
-    MessageCatcher catcher;
-    typeKeys("256");
-
-    QCOMPARE(catcher.said, QString("Message|256 is not acceptable value.\nPlease input the value bewteen 0 with 255."));
-    QCOMPARE(editor->text(), QString("1.255.3.4"));
-}
-
-void TestAddressEdits::setText_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("taken");
-
-    QTest::newRow("four octets") << "ip" << "10.0.0.1" << true;
-    QTest::newRow("empty octets") << "ip" << "..." << true;
-    QTest::newRow("three octets") << "ip" << "10.0.0" << false;
-    QTest::newRow("five octets") << "ip" << "10.0.0.1.5" << false;
-    QTest::newRow("empty text") << "ip" << "" << false;
-    QTest::newRow("octet above 255") << "ip" << "10.0.0.256" << false;
-    QTest::newRow("octet too long") << "ip" << "0010.0.0.1" << false;
-    QTest::newRow("letter in an octet") << "ip" << "10.0.x.1" << false;
-    QTest::newRow("six bytes") << "mac" << "01-0C-CD-01-00-01" << true;
-    QTest::newRow("lower case kept") << "mac" << "01-0c-cd-01-00-01" << true;
-    QTest::newRow("four bytes") << "mac" << "01-0C-CD-01" << false;
-    QTest::newRow("colons") << "mac" << "01:0C:CD:01:00:01" << false;
-    QTest::newRow("non-hex byte") << "mac" << "01-0C-CD-01-00-0G" << false;
-    QTest::newRow("byte too long") << "mac" << "01-0C-CD-01-00-001" << false;
-}
-
-void TestAddressEdits::setText()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, text);
-    QFETCH(bool, taken);
-
-    const QString before = kind == QLatin1String("ip") ? "1.2.3.4" : "AA-BB-CC-DD-EE-FF";
-    const auto editor = shownEditor(kind, before);
-    QVERIFY(editor);
-    QCOMPARE(editor->property("text").toString(), before);
-
-    QSignalSpy changed(editor.get(), SIGNAL(textChanged(QString)));
-    QSignalSpy edited(editor.get(), SIGNAL(textEdited(QString)));
-    QVERIFY(QMetaObject::invokeMethod(editor.get(), "setText", Q_ARG(QString, text)));
-
-    QCOMPARE(editor->text(), taken ? text : before);
-    const QList<QVariantList> expected = taken ? QList<QVariantList>{{text}} : QList<QVariantList>{};
-    QCOMPARE(QList<QVariantList>(changed), expected);
-    QCOMPARE(QList<QVariantList>(edited), expected);
-}
-
-void TestAddressEdits::readOnlySlotsAndClear_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("empty");
-
-    QTest::newRow("ip") << "ip" << "10.0.0.1" << "...";
-    QTest::newRow("mac") << "mac" << "01-0C-CD-01-00-01" << "-----";
-}
-
-void TestAddressEdits::readOnlySlotsAndClear()
-{
-    QFETCH(QString, kind);
-    QFETCH(QString, text);
-    QFETCH(QString, empty);
-
-    const auto editor = shownEditor(kind, text);
-    QVERIFY(editor);
-    const QList<QLineEdit *> fields = fieldsOf(editor.get());
-    QSignalSpy changed(editor.get(), SIGNAL(textChanged(QString)));
-    QSignalSpy edited(editor.get(), SIGNAL(textEdited(QString)));
-
-    QCOMPARE(editor->property("readOnly").toBool(), false);
-    QVERIFY(editor->setProperty("readOnly", true));
-    QVERIFY(std::all_of(fields.begin(), fields.end(), [](QLineEdit *f) { return f->isReadOnly(); }));
-    fields.at(0)->setFocus();
-    typeKeys("1");
-    QCOMPARE(editor->text(), text);
-
-    editor->setReadOnly(false);
-    QCOMPARE(editor->property("readOnly").toBool(), false);
-    QVERIFY(std::none_of(fields.begin(), fields.end(), [](QLineEdit *f) { return f->isReadOnly(); }));
-    fields.at(0)->selectAll();
-    typeKeys("1");
-    const QString typed = editor->text();
-    QVERIFY(typed != text);
-    // Typing is not reported; the owner asks for the signals when it wants them.
-    QCOMPARE(changed.count() + edited.count(), 0);
-
-    QVERIFY(QMetaObject::invokeMethod(editor.get(), "ipChanged"));
-    QCOMPARE(QList<QVariantList>(changed), QList<QVariantList>{{typed}});
-    QCOMPARE(edited.count(), 0);
-    QVERIFY(QMetaObject::invokeMethod(editor.get(), "ipEdited"));
-    QCOMPARE(QList<QVariantList>(edited), QList<QVariantList>{{typed}});
-
-    QVERIFY(QMetaObject::invokeMethod(editor.get(), "clear"));
-    QCOMPARE(editor->text(), empty);
-}
-
-void TestAddressEdits::macDelegate_data()
-{
+    QTest::addColumn<QString>("start"); // "MAC", or the element a SubNetwork choice starts from
     QTest::addColumn<QString>("cell");
-    QTest::addColumn<QString>("shown");
-
-    QTest::newRow("empty cell") << "" << "00-00-00-00-00-00";
-    QTest::newRow("address") << "01-0C-CD-01-00-01" << "01-0C-CD-01-00-01";
-    QTest::newRow("no dash") << "010CCD010001" << "00-00-00-00-00-00";
-    QTest::newRow("too few bytes, case kept") << "01-0c" << "01-0c-00-00-00-00";
-    QTest::newRow("too many bytes") << "01-02-03-04-05-06-07" << "01-02-03-04-05-06";
-}
-
-void TestAddressEdits::macDelegate()
-{
-    QFETCH(QString, cell);
-    QFETCH(QString, shown);
-
-    QTableWidget table(1, 1);
-    auto *delegate = new MacAddressDelegate(&table);
-    table.setItemDelegate(delegate);
-    table.setItem(0, 0, new QTableWidgetItem(cell));
-    table.show();
-
-    auto *editor = qobject_cast<QMacAddressEdit *>(openEditor(table));
-    QVERIFY(editor);
-    QCOMPARE(editor->text(), shown);
-    QCOMPARE(editor->geometry(), table.visualItemRect(table.item(0, 0)));
-    emit delegate->commitData(editor);
-    QCOMPARE(table.item(0, 0)->text(), shown);
-
-    editor->setText("01-0C-CD-04-00-2A");
-    emit delegate->commitData(editor);
-    QCOMPARE(table.item(0, 0)->text(), QString("01-0C-CD-04-00-2A"));
-}
-
-void TestAddressEdits::subNetworkDelegate_data()
-{
-    QTest::addColumn<QString>("start");
-    QTest::addColumn<QString>("cell");
-    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<QString>("shown"); // the MAC editor's text, or the choices
+    QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("committed");
 
-    const QStringList nets{"", "NetA", "NetB"};
-    QTest::newRow("below a SubNetwork") << "ConnectedAP" << "NetB" << nets << "NetB";
-    QTest::newRow("from the Communication") << "Communication" << "" << nets << "";
-    QTest::newRow("name in another case") << "ConnectedAP" << "netb" << nets << "";
-    QTest::newRow("outside Communication") << "IED" << "NetA" << QStringList{""} << "";
-    QTest::newRow("no element") << "" << "NetA" << QStringList{""} << "";
+    const auto row = [](const char *name, const char *start, const char *cell, const char *shown, const char *keys,
+                        const char *committed) {
+        QTest::newRow(name) << QString(start) << QString(cell) << QString(shown) << QString(keys) << QString(committed);
+    };
+    const char *zeros = "00-00-00-00-00-00";
+    row("MAC of an empty cell", "MAC", "", zeros, "", zeros);
+    row("MAC without dash", "MAC", "010CCD010001", zeros, "01", "01-00-00-00-00-00");
+    row("MAC with too few bytes", "MAC", "01-0c", "01-0c-00-00-00-00", "", "01-0c-00-00-00-00");
+    row("MAC with too many bytes", "MAC", "01-02-03-04-05-06-07", "01-02-03-04-05-06", "", "01-02-03-04-05-06");
+    row("MAC typed over", "MAC", "01-0C-CD-01-00-01", "01-0C-CD-01-00-01", "010ccd04002a", "01-0C-CD-04-00-2A");
+    // SubNetwork names are read when the cell is opened: NetB is renamed NetC before.
+    row("SubNetwork kept", "ConnectedAP", "NetC", "|NetA|NetC", "", "NetC");
+    row("SubNetwork chosen", "Communication", "", "|NetA|NetC", "NetA", "NetA");
+    row("SubNetwork of another case", "ConnectedAP", "netc", "|NetA|NetC", "", "");
+    row("outside Communication", "IED", "NetA", "", "", "");
 }
 
-void TestAddressEdits::subNetworkDelegate()
+void TestAddressEdits::delegates()
 {
     QFETCH(QString, start);
     QFETCH(QString, cell);
-    QFETCH(QStringList, choices);
+    QFETCH(QString, shown);
+    QFETCH(QString, keys);
     QFETCH(QString, committed);
 
     const std::unique_ptr<XmlObject> scl(makeElement("SCL"));
@@ -377,38 +191,25 @@ void TestAddressEdits::subNetworkDelegate()
     makeElement("ConnectedAP", makeElement("SubNetwork", communication, {{"name", "NetA"}}));
     makeElement("SubNetwork", communication);
     makeElement("Private", communication, {{"name", "NotANet"}});
-    makeElement("SubNetwork", communication, {{"name", "NetB"}});
+    XmlObject *renamed = makeElement("SubNetwork", communication, {{"name", "NetB"}});
     makeElement("IED", scl.get(), {{"name", "IED1"}});
+    QAbstractItemDelegate *delegate = start == "MAC" ? static_cast<QAbstractItemDelegate *>(new MacAddressDelegate)
+                                                     : new SubNetworkDelegate(nullptr, scl->findDescendant(start));
+    const auto table = oneCellTable(delegate, cell);
+    QVERIFY(table);
+    renamed->attributes.insert("name", "NetC");
 
-    QTableWidget table(1, 1);
-    auto *delegate = new SubNetworkDelegate(&table, start.isEmpty() ? nullptr : scl->findDescendant(start));
-    table.setItemDelegate(delegate);
-    table.setItem(0, 0, new QTableWidgetItem(cell));
-    table.show();
-
-    auto *combo = qobject_cast<QComboBox *>(openEditor(table));
-    QVERIFY(combo);
-    QStringList offered;
-    for (int i = 0; i < combo->count(); ++i)
-        offered << combo->itemText(i);
-    QCOMPARE(offered, choices);
-    QCOMPARE(combo->geometry(), table.visualItemRect(table.item(0, 0)));
-    emit delegate->commitData(combo);
-    QCOMPARE(table.item(0, 0)->text(), committed);
-}
-
-void TestAddressEdits::subNetworkNamesAreReadOnOpen()
-{
-    const std::unique_ptr<XmlObject> communication(makeElement("Communication"));
-    XmlObject *net = makeElement("SubNetwork", communication.get(), {{"name", "NetA"}});
-    SubNetworkDelegate delegate(nullptr, communication.get());
-    QWidget parent;
-
-    delete delegate.createEditor(&parent, QStyleOptionViewItem(), QModelIndex());
-    net->attributes.insert("name", "NetC");
-    auto *combo = qobject_cast<QComboBox *>(delegate.createEditor(&parent, QStyleOptionViewItem(), QModelIndex()));
-    QVERIFY(combo);
-    QCOMPARE(combo->itemText(1), QString("NetC"));
+    editCell(table.get(), 0, 0, QString(), false);
+    QWidget *editor = table->indexWidget(table->model()->index(0, 0));
+    QStringList choices;
+    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+        for (int i = 0; i < combo->count(); ++i)
+            choices << combo->itemText(i);
+    }
+    QCOMPARE(start == "MAC" ? qobject_cast<QMacAddressEdit *>(editor)->text() : choices.join('|'), shown);
+    typeKeys(keys + '\r');
+    QCoreApplication::processEvents();
+    QCOMPARE(table->item(0, 0)->text(), committed);
 }
 
 QTEST_MAIN(TestAddressEdits)
