@@ -178,8 +178,6 @@ void XmlWizardDataTypeTemplates::slotHeaderClicked(int column)
 
 void XmlWizardDataTypeTemplates::namePrefixes()
 {
-    // A prefix being typed into a cell must not later overwrite the one given here.
-    XmlWizard::commitOpenEditor(ui->typesTableWidget);
     QList<int> prefixed;
     for (int row = 0; row < ui->typesTableWidget->rowCount(); ++row) {
         if (isChecked(row, PrefixColumn))
