@@ -37,9 +37,7 @@ void TestAttributePanel::init()
 {
     m_prompt = openWindow(copyFixture(m_dir, "substation.scd", "s.scd"));
     QVERIFY(!window->document().isEmpty());
-    window->resize(1200, 800);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(showOnScreen(window));
 }
 
 // "name=value", with " *" for a row painted as required.

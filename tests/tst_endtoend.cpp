@@ -132,9 +132,7 @@ void TestEndToEnd::init()
     QCOMPARE(m_expected.size(), 1);
     openWindow(m_copy);
     QVERIFY(!window->document().isEmpty());
-    window->resize(1400, 900);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(showOnScreen(window));
 }
 
 void TestEndToEnd::cleanup()

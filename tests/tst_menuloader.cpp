@@ -56,9 +56,7 @@ void TestMenuLoader::init()
     m_file = copyFixture(m_dir, "substation.scd", "s.scd");
     m_prompt = openWindow(m_file);
     QVERIFY(!window->document().isEmpty());
-    window->resize(1200, 800);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(showOnScreen(window));
 }
 
 // "SCL", "IED:last", or the first element of that name.

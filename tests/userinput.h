@@ -17,6 +17,14 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+// The widget shown at a size that leaves room for its docks and tables.
+inline bool showOnScreen(QWidget *widget)
+{
+    widget->resize(1400, 900);
+    widget->show();
+    return QTest::qWaitForWindowExposed(widget);
+}
+
 // Where to click an element's item in its tree, made visible first (an
 // IED's items are built when it is first expanded); null when it has no item.
 inline QPoint treeItemPoint(const XmlObject *element)
@@ -29,7 +37,7 @@ inline QPoint treeItemPoint(const XmlObject *element)
         return {};
     QTreeWidget *tree = element->treeItem->treeWidget();
     tree->scrollToItem(element->treeItem);
-    return tree->visualItemRect(element->treeItem).center();
+    return tree->visualItemRect(element->treeItem).intersected(tree->viewport()->rect()).center();
 }
 
 inline bool clickInTree(const XmlObject *element)
@@ -99,7 +107,8 @@ inline QWidget *openEditor(QTableWidget *table, int row, int column)
     if (!cell)
         return nullptr;
     table->scrollToItem(cell);
-    const QPoint point = table->visualItemRect(cell).center();
+    // A wide cell reaches past the viewport: click the part the user sees.
+    const QPoint point = table->visualItemRect(cell).intersected(table->viewport()->rect()).center();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, point);
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, point);
     QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, point);
