@@ -83,10 +83,9 @@ void TestAddressEdits::typing_data()
     row("two digits stay", "ip", "...", 0, "19", "19...", 0);
     row("octet above 255", "ip", "1.2.3.4", 1, "256", "1.255.3.4", 1,
         "256 is not acceptable value.\nPlease input the value bewteen 0 with 255.");
-    row("digits only", "ip", "...", 0, "1a,-2", "12...", 0);
     // Guard the mend of the octet validation: "192.255.+7.250" was once saved.
     row("no plus sign", "ip", "...", 0, "192.255.+7.250", "192.255.7.250", 3);
-    row("no minus sign or space", "ip", "...", 0, "- 1 -2", "12...", 0);
+    row("digits only: no minus, space, letter or comma", "ip", "...", 0, "- 1a,-2", "12...", 0);
     row("zero completes an octet", "ip", "...", 0, "007", "0.0.7.", 2);
     row("zero, then a dot", "ip", "...", 0, "0.1", "0.1..", 1);
     row("dot moves on", "ip", "...", 0, "10.0.0.1", "10.0.0.1", 3);
@@ -165,11 +164,8 @@ void TestAddressEdits::delegates_data()
                         const char *committed) {
         QTest::newRow(name) << QString(start) << QString(cell) << QString(shown) << QString(keys) << QString(committed);
     };
-    const char *zeros = "00-00-00-00-00-00";
-    row("MAC of an empty cell", "MAC", "", zeros, "", zeros);
-    row("MAC without dash", "MAC", "010CCD010001", zeros, "01", "01-00-00-00-00-00");
+    row("MAC without dash", "MAC", "010CCD010001", "00-00-00-00-00-00", "01", "01-00-00-00-00-00");
     row("MAC with too few bytes", "MAC", "01-0c", "01-0c-00-00-00-00", "", "01-0c-00-00-00-00");
-    row("MAC with too many bytes", "MAC", "01-02-03-04-05-06-07", "01-02-03-04-05-06", "", "01-02-03-04-05-06");
     row("MAC typed over", "MAC", "01-0C-CD-01-00-01", "01-0C-CD-01-00-01", "010ccd04002a", "01-0C-CD-04-00-2A");
     // SubNetwork names are read when the cell is opened: NetB is renamed NetC before.
     row("SubNetwork kept", "ConnectedAP", "NetC", "|NetA|NetC", "", "NetC");

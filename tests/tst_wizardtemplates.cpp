@@ -21,7 +21,7 @@ class TestWizardTemplates : public QObject
 private slots:
     void initTestCase() { initGuiTests(); }
     void init();
-    void cleanup();
+    void cleanup() { m_driver.reset(); closeWindow(); }
     void idCellComparesTheTwoTypes();
     void checkBoxesAndHeaders();
     void nextHandsTheChoicesOver();
@@ -52,12 +52,6 @@ void TestWizardTemplates::init()
     m_page = qobject_cast<XmlWizardDataTypeTemplates *>(m_driver->wizard.currentPage());
     QVERIFY(m_page);
     QCOMPARE(rows(), m_unchosen);
-}
-
-void TestWizardTemplates::cleanup()
-{
-    m_driver.reset();
-    closeWindow();
 }
 
 QStringList TestWizardTemplates::rows() const
