@@ -1,5 +1,6 @@
 #include "xmlreader.h"
 
+#include "entitybudget.h"
 #include "progressmeter.h"
 #include "stringpool.h"
 #include "utf8guard.h"
@@ -10,11 +11,8 @@
 
 #include <QDebug>
 #include <QFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QXmlStreamReader>
-
-#include <cstring>
 
 const QString XmlReader::SclNamespace = QStringLiteral("http://www.iec.ch/61850/2003/SCL");
 const QString XmlReader::VendorNamespace = QStringLiteral("http://www.norvane.com/2026/velm");
@@ -23,156 +21,6 @@ const QString XmlReader::SchemaInstanceNamespace = QStringLiteral("http://www.w3
 namespace {
 
 const QString ValueKey = QStringLiteral("value");
-
-// Stops the parser's input once the entity references in it would expand to
-// more than MaxExpansion characters. The parser expands internal entities
-// with no limit on the total: a few hundred kilobytes of references to one
-// long entity fill the memory before it hands out a single token.
-class EntityBudget : public QIODevice
-{
-public:
-    static constexpr qint64 MaxExpansion = 10 * 1000 * 1000; // characters
-
-    explicit EntityBudget(QIODevice *source) : m_source(source) {}
-
-    // The internal entities of the document type declaration. References
-    // are counted from the first byte, and priced from then on.
-    void setDeclarations(const QXmlStreamEntityDeclarations &declarations);
-    bool exceeded() const { return m_exceeded; }
-    static QString errorString()
-    {
-        return XmlReader::tr("Entity references expand to more than %1 characters").arg(MaxExpansion);
-    }
-
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override { return QIODevice::bytesAvailable() + m_source->bytesAvailable(); }
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override;
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    static constexpr int MaxNameLength = 256;
-    static constexpr int MaxNesting = 32;
-
-    void scan(const char *data, qint64 size);
-    void countReference();
-    qint64 expandedSize(const QByteArray &name, int depth);
-    void price();
-
-    QIODevice *m_source;
-    QHash<QByteArray, QString> m_values;
-    QHash<QByteArray, qint64> m_sizes;
-    qint64 m_largest = 0;
-    bool m_declared = false;
-    bool m_exceeded = false;
-    // References seen so far by name; the empty name stands for those too long to read.
-    QHash<QByteArray, qint64> m_references;
-    bool m_inReference = false;
-    QByteArray m_name;
-};
-
-void EntityBudget::setDeclarations(const QXmlStreamEntityDeclarations &declarations)
-{
-    for (const QXmlStreamEntityDeclaration &entity : declarations)
-        m_values.insert(entity.name().toUtf8(), entity.value().toString());
-    for (auto it = m_values.keyBegin(); it != m_values.keyEnd(); ++it)
-        m_largest = qMax(m_largest, expandedSize(*it, 0));
-    m_declared = true;
-    price();
-}
-
-// Its text with every reference in it expanded, in characters (at most MaxExpansion + 1).
-qint64 EntityBudget::expandedSize(const QByteArray &name, int depth)
-{
-    const auto known = m_sizes.constFind(name);
-    if (known != m_sizes.constEnd())
-        return *known;
-    const auto value = m_values.constFind(name);
-    if (value == m_values.constEnd())
-        return 0; // predefined, or not declared: the parser answers for those
-    // Until it is known, an entity counts as too large: so does one that refers to itself.
-    m_sizes.insert(name, MaxExpansion + 1);
-    qint64 size = value->size();
-    static const QRegularExpression reference(QStringLiteral("&([^#;&\\s]+);"));
-    auto matches = reference.globalMatch(*value);
-    while (matches.hasNext() && size <= MaxExpansion) {
-        const QByteArray inner = matches.next().captured(1).toUtf8();
-        size += depth < MaxNesting ? expandedSize(inner, depth + 1) : MaxExpansion;
-    }
-    size = qMin(size, MaxExpansion + 1);
-    m_sizes.insert(name, size);
-    return size;
-}
-
-void EntityBudget::price()
-{
-    qint64 total = 0;
-    for (auto it = m_references.cbegin(); it != m_references.cend() && total <= MaxExpansion; ++it) {
-        // A name that is not declared here may be one whose bytes are not UTF-8: count it as the largest.
-        const qint64 size = m_values.contains(it.key()) ? expandedSize(it.key(), 0) : m_largest;
-        total += qMin(it.value(), MaxExpansion + 1) * size;
-    }
-    m_exceeded = total > MaxExpansion;
-}
-
-void EntityBudget::countReference()
-{
-    static const QByteArrayList predefined = {"amp", "lt", "gt", "quot", "apos"};
-    if (!predefined.contains(m_name))
-        ++m_references[m_name];
-}
-
-// Finds "&name;" in the bytes of any encoding the parser reads. Zero bytes
-// are skipped: XML text holds none, so they are the high bytes of UTF-16
-// or UTF-32 units. A name that is not ASCII may be misread; it then counts
-// as the largest entity.
-void EntityBudget::scan(const char *data, qint64 size)
-{
-    const char *p = data;
-    const char *const end = data + size;
-    while (p < end) {
-        if (!m_inReference) {
-            p = static_cast<const char *>(memchr(p, '&', size_t(end - p)));
-            if (!p)
-                return;
-            ++p;
-            m_inReference = true;
-            m_name.clear();
-            continue;
-        }
-        const char c = *p++;
-        if (c == 0)
-            continue;
-        if (c == ';') {
-            countReference();
-            m_inReference = false;
-        } else if (c == '&') {
-            m_name.clear();
-        } else if (strchr(" \t\r\n<>\"'#", c)) {
-            m_inReference = false; // a character reference, or no reference at all
-        } else if (m_name.size() == MaxNameLength) {
-            m_name.clear();
-            countReference();
-            m_inReference = false;
-        } else {
-            m_name += c;
-        }
-    }
-}
-
-qint64 EntityBudget::readData(char *data, qint64 maxSize)
-{
-    if (m_exceeded)
-        return -1;
-    const qint64 count = m_source->read(data, maxSize);
-    if (count <= 0)
-        return count;
-    scan(data, count);
-    if (m_declared)
-        price();
-    return m_exceeded ? -1 : count;
-}
 
 // Builds the element tree from the parser's tokens.
 class TreeBuilder
