@@ -3,7 +3,6 @@
 #include "guitestsupport.h"
 #include "testtree.h"
 #include "userinput.h"
-#include "xmlschema.h"
 #include "xsattrib.h"
 #include "xscomplex.h"
 

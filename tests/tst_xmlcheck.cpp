@@ -1,7 +1,5 @@
-#include "progress.h"
 #include "testtree.h"
 #include "xmlcheck.h"
-#include "xmlobject.h"
 #include "xmlreader.h"
 #include "xmlschema.h"
 
@@ -115,7 +113,6 @@ void TestXmlCheck::semanticCheck()
 {
     QFETCH(QString, name);
     const QStringList expected = expectedLines(name);
-    QVERIFY2(!expected.isEmpty(), qPrintable(QStringLiteral("no EXPECTED/%1.txt").arg(name)));
     DocumentOwner document(XmlReader::load(CheckDir + name + QLatin1String(".scd")));
     QVERIFY(!document.roots.isEmpty());
     const QByteArray before = savedBytes(document.roots);
@@ -138,7 +135,6 @@ void TestXmlCheck::templateCheck()
 {
     QFETCH(QString, name);
     const QStringList expected = expectedLines(name);
-    QVERIFY2(!expected.isEmpty(), qPrintable(QStringLiteral("no EXPECTED/%1.txt").arg(name)));
     DocumentOwner document(XmlReader::load(CheckDir + name + QLatin1String(".scd")));
     QVERIFY(!document.roots.isEmpty());
     QStringList types = typeNames(dataTypeTemplates(document.roots)->children);

@@ -2,7 +2,6 @@
 #include "xmlreader.h"
 #include "xmlschema.h"
 #include "xsattrib.h"
-#include "xsattribgroup.h"
 #include "xscomplex.h"
 #include "xselement.h"
 #include "xssimple.h"
@@ -55,7 +54,6 @@ QStringList elementNames(const XsComplex *type)
         names.append(element->name.isEmpty() ? element->ref : element->name);
     return names;
 }
-
 
 } // namespace
 
@@ -150,7 +148,6 @@ void TestXmlSchema::readerConstructs()
         QVERIFY(schema->parse(path));
         QVERIFY(!schema->parse(QStringLiteral(KESTREL_TEST_DATA "/schema/absent.xsd")));
     });
-    QCOMPARE(lines.filter("mystery").size(), 1);
     QVERIFY(lines.filter("annotation").isEmpty());
     QVERIFY(lines.first().startsWith("[Schema check]XSD File " + path + ":3 mystery unhandled"));
     QCOMPARE(schema->simpleType("tProbeUnion")->memberTypes,
