@@ -296,24 +296,11 @@ void TestKestrel::drops()
 void TestKestrel::trees()
 {
     QVERIFY(window->openFile(copyOf("substation.scd", "s.scd")));
-    QTreeWidget *scl = tree("xmlTreeWidget");
-    QTreeWidget *types = tree("dataTemplateTreeWidget");
-    QCOMPARE(scl->topLevelItemCount(), 1);
-    QCOMPARE(scl->topLevelItem(0)->text(0), QString("SCL"));
-    const QStringList sclBranches = itemTexts(scl->topLevelItem(0));
-    QVERIFY(sclBranches.contains("Header") && sclBranches.contains("Communication"));
-    QVERIFY(!sclBranches.contains("DataTypeTemplates"));
-    QCOMPARE(types->topLevelItem(0)->text(0), QString("SCL"));
-    QCOMPARE(itemTexts(types->topLevelItem(0)), QStringList{"DataTypeTemplates"});
+    QCOMPARE(itemTexts(tree("dataTemplateTreeWidget")->topLevelItem(0)), QStringList{"DataTypeTemplates"});
+    QVERIFY(!itemTexts(tree("xmlTreeWidget")->topLevelItem(0)).contains("DataTypeTemplates"));
 
     // IEDs get their subtree when first opened.
-    QTreeWidgetItem *ied = nullptr;
-    for (int i = 0; i < scl->topLevelItem(0)->childCount() && !ied; ++i) {
-        auto *item = static_cast<XmlTreeItem *>(scl->topLevelItem(0)->child(i));
-        if (item->element()->name == "IED")
-            ied = item;
-    }
-    QVERIFY(ied);
+    QTreeWidgetItem *ied = window->document().first()->findChild("IED")->treeItem;
     QCOMPARE(ied->childCount(), 0);
     ied->setExpanded(true);
     QVERIFY(ied->childCount() > 0);
@@ -427,12 +414,10 @@ void TestKestrel::logAndCheckRouting()
     QVERIFY(action("actionSave")->isEnabled());
 
     // Messages from another thread arrive through the event loop.
-    QThread *thread = QThread::create([] { qWarning("from a worker thread"); });
+    std::unique_ptr<QThread> thread(QThread::create([] { qWarning("from a worker thread"); }));
     thread->start();
     thread->wait();
-    delete thread;
-    QTRY_VERIFY(log->item(log->rowCount() - 1, 2)
-                && log->item(log->rowCount() - 1, 2)->text().contains("from a worker thread"));
+    QTRY_VERIFY(!log->findItems("from a worker thread", Qt::MatchContains).isEmpty());
 }
 
 void TestKestrel::languageSwitch()
