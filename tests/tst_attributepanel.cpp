@@ -1,5 +1,4 @@
 #include "attribute.h"
-#include "guitestsupport.h"
 #include "sclied.h"
 #include "userinput.h"
 

@@ -1,6 +1,3 @@
-#include "guitestsupport.h"
-#include "objecttablewidgetitem.h"
-#include "testtree.h"
 #include "userinput.h"
 #include "xmlreader.h"
 
@@ -115,7 +112,7 @@ private:
     XmlObject *expected(const QString &path) const { return locate(m_expected.first(), path); }
     XmlObject *shown(const QString &path) const { return locate(window->document().first(), path); }
 
-    QTableWidget *cellFor(XmlObject *element, const QString &table, const QString &key, int &row, int &column);
+    QTableWidgetItem *cellFor(XmlObject *element, const QString &table, const QString &key);
     QStringList findings();
     void saveReloadAndCompare();
 
@@ -144,28 +141,16 @@ void TestEndToEnd::cleanup()
 
 // The attribute panel's value cell of key, or the cell of a view's table in
 // the element's row and the key's column.
-QTableWidget *TestEndToEnd::cellFor(XmlObject *element, const QString &table, const QString &key, int &row,
-                                    int &column)
+QTableWidgetItem *TestEndToEnd::cellFor(XmlObject *element, const QString &table, const QString &key)
 {
     if (table == Panel) {
         auto *panel = window->findChild<QTableWidget *>(Panel);
         const QList<QTableWidgetItem *> names = panel->findItems(key, Qt::MatchExactly);
-        row = names.isEmpty() ? -1 : names.first()->row();
-        column = 1;
-        return panel;
+        return names.isEmpty() ? nullptr : panel->item(names.first()->row(), 1);
     }
     QMdiSubWindow *view = window->findView("IED - " + element->enclosing(QStringLiteral("IED"))->attribute("name"));
-    auto *rows = view ? view->widget()->findChild<QTableWidget *>(table) : nullptr;
-    for (int r = 0; rows && r < rows->rowCount(); ++r) {
-        for (int c = 0; c < rows->columnCount(); ++c) {
-            auto *cell = dynamic_cast<objectTableWidgetItem *>(rows->item(r, c));
-            if (cell && cell->object == element)
-                row = r;
-            if (rows->horizontalHeaderItem(c) && rows->horizontalHeaderItem(c)->text() == key)
-                column = c;
-        }
-    }
-    return rows;
+    auto *cells = view ? view->widget()->findChild<QTableWidget *>(table) : nullptr;
+    return cells ? cellOf(cells, element, key) : nullptr;
 }
 
 QStringList TestEndToEnd::findings()
@@ -249,10 +234,9 @@ void TestEndToEnd::cellEdit()
     QVERIFY(element);
     // Shows the element in the attribute panel and its view, its row selected.
     QVERIFY(clickInTree(element));
-    int row = -1, column = -1;
-    QTableWidget *cells = cellFor(element, table, key, row, column);
-    QVERIFY(cells && cells->isVisible());
-    QVERIFY(enterInCell(cells, row, column, text));
+    QTableWidgetItem *cell = cellFor(element, table, key);
+    QVERIFY(cell && cell->tableWidget()->isVisible());
+    QVERIFY(enterInCell(cell->tableWidget(), cell->row(), cell->column(), text));
 
     XmlObject *edited = expected(path);
     if (key == QLatin1String("value"))

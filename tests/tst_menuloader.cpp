@@ -1,4 +1,3 @@
-#include "guitestsupport.h"
 #include "menuloader.h"
 #include "userinput.h"
 #include "xmlreader.h"

@@ -1,7 +1,5 @@
 #include "dlgprefixname.h"
 #include "dlgproperty.h"
-#include "guitestsupport.h"
-#include "testtree.h"
 #include "userinput.h"
 #include "xsattrib.h"
 #include "xscomplex.h"
@@ -23,14 +21,6 @@ QList<PropertyRow> schemaRows(const QString &elementName)
     for (const XsAttrib *attribute : XmlSchema::instance()->complexTypeOf(elementName)->allAttributes())
         rows.append({attribute->name, attribute->type, QString(), attribute->use == QLatin1String("required") ? 0 : 1});
     return rows;
-}
-
-QStringList comboItems(const QComboBox *combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
 }
 
 // A property dialog on screen, with a prompt that records its refusals.
@@ -152,7 +142,7 @@ void TestPropertyEditing::editorsFollowTheSchema()
     QVERIFY(editor);
     if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         const bool more = expected.removeAll("...") > 0;
-        QCOMPARE(more ? comboItems(combo).mid(0, expected.size()) : comboItems(combo), expected);
+        QCOMPARE(more ? entries(combo).mid(0, expected.size()) : entries(combo), expected);
     } else if (auto *spin = qobject_cast<QSpinBox *>(editor)) {
         QCOMPARE(QStringList({QString::number(spin->minimum()), QString::number(spin->maximum())}), expected);
     } else {

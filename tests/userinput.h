@@ -1,23 +1,20 @@
 #ifndef USERINPUT_H
 #define USERINPUT_H
 
-// Input as a user gives it: clicks, double-clicks, right clicks and keys on
-// the real widgets, for the tests that edit through the interface.
+// More input as a user gives it, beside that of guitestsupport.h: elements
+// found in the trees, the context menu, and typing any text (umlauts too)
+// into the editor a double-click opens.
 
-#include "xmlobject.h"
+#include "guitestsupport.h"
 #include "xmltreeitem.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEventLoop>
 #include <QMenu>
-#include <QTableWidget>
 #include <QTimer>
-#include <QTreeWidget>
-#include <QtTest>
 
-// The widget shown at a size that leaves room for its docks and tables.
+// The window at a size that leaves room for its docks and tables.
 inline bool showOnScreen(QWidget *widget)
 {
     widget->resize(1400, 900);
@@ -25,38 +22,35 @@ inline bool showOnScreen(QWidget *widget)
     return QTest::qWaitForWindowExposed(widget);
 }
 
-// Where to click an element's item in its tree, made visible first (an
-// IED's items are built when it is first expanded); null when it has no item.
-inline QPoint treeItemPoint(const XmlObject *element)
+// The element's item in its tree; the items inside an IED are built when it is first expanded.
+inline QTreeWidgetItem *treeItemOf(const XmlObject *element)
 {
     for (const XmlObject *e = element->parent; e; e = e->parent) {
         if (e->name == QLatin1String("IED") && e->treeItem)
             e->treeItem->treeWidget()->expandItem(e->treeItem);
     }
-    if (!element->treeItem)
-        return {};
-    QTreeWidget *tree = element->treeItem->treeWidget();
-    tree->scrollToItem(element->treeItem);
-    return tree->visualItemRect(element->treeItem).intersected(tree->viewport()->rect()).center();
+    return element->treeItem;
 }
 
 inline bool clickInTree(const XmlObject *element)
 {
-    const QPoint point = treeItemPoint(element);
-    if (!point.isNull())
-        QTest::mouseClick(element->treeItem->treeWidget()->viewport(), Qt::LeftButton, {}, point);
-    return !point.isNull();
+    QTreeWidgetItem *item = treeItemOf(element);
+    if (item)
+        clickTreeItem(item);
+    return item;
 }
 
 // Right-clicks an element in its tree; the context menu that opened, or null.
 inline QMenu *openContextMenu(const XmlObject *element)
 {
-    const QPoint point = treeItemPoint(element);
-    if (point.isNull())
+    QTreeWidgetItem *item = treeItemOf(element);
+    if (!item)
         return nullptr;
-    QWidget *viewport = element->treeItem->treeWidget()->viewport();
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point, viewport->mapToGlobal(point));
-    QApplication::sendEvent(viewport, &rightClick);
+    QTreeWidget *tree = item->treeWidget();
+    tree->scrollToItem(item);
+    const QPoint point = visiblePart(tree, tree->visualItemRect(item)).center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point, tree->viewport()->mapToGlobal(point));
+    QApplication::sendEvent(tree->viewport(), &rightClick);
     return qobject_cast<QMenu *>(QApplication::activePopupWidget());
 }
 
@@ -103,13 +97,11 @@ inline bool chooseFromMenu(const XmlObject *element, const QString &command)
 // then the second press as a double-click); the editor that opened, or null.
 inline QWidget *openEditor(QTableWidget *table, int row, int column)
 {
-    QTableWidgetItem *cell = table->item(row, column);
+    const QTableWidgetItem *cell = table->item(row, column);
     if (!cell)
         return nullptr;
-    table->scrollToItem(cell);
-    // A wide cell reaches past the viewport: click the part the user sees.
-    const QPoint point = table->visualItemRect(cell).intersected(table->viewport()->rect()).center();
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, point);
+    clickCell(table, cell);
+    const QPoint point = visiblePart(table, table->visualItemRect(cell)).center();
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, point);
     QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, point);
     return table->indexWidget(table->model()->index(row, column));
