@@ -34,9 +34,10 @@ private:
 
 void TestAttributePanel::init()
 {
-    m_prompt = openWindow(copyFixture(m_dir, "substation.scd", "s.scd"));
-    QVERIFY(!window->document().isEmpty());
-    QVERIFY(showOnScreen(window));
+    QString copy;
+    m_prompt = openCopy(m_dir, KESTREL_TEST_DATA "/good/substation.scd", copy);
+    QVERIFY(m_prompt && !window->document().isEmpty());
+    window->resize(1400, 900); // every row of the panel in view
 }
 
 // "name=value", with " *" for a row painted as required.

@@ -52,10 +52,8 @@ private:
 
 void TestMenuLoader::init()
 {
-    m_file = copyFixture(m_dir, "substation.scd", "s.scd");
-    m_prompt = openWindow(m_file);
-    QVERIFY(!window->document().isEmpty());
-    QVERIFY(showOnScreen(window));
+    m_prompt = openCopy(m_dir, KESTREL_TEST_DATA "/good/substation.scd", m_file);
+    QVERIFY(m_prompt && !window->document().isEmpty());
 }
 
 // "SCL", "IED:last", or the first element of that name.
@@ -123,9 +121,9 @@ void TestMenuLoader::pasteKeepsNamesUnique()
     QFETCH(QString, target);
 
     const QString name = find(copied)->attribute("name");
-    QVERIFY(chooseFromMenu(find(copied), "Copy"));
-    QVERIFY(chooseFromMenu(find(target), "Paste"));
-    QVERIFY(chooseFromMenu(find(target), "Paste"));
+    QVERIFY(clickEntry(openContextMenu(find(copied)), "Copy"));
+    QVERIFY(clickEntry(openContextMenu(find(target)), "Paste"));
+    QVERIFY(clickEntry(openContextMenu(find(target)), "Paste"));
     // "_New" as often as needed for a name no sibling has.
     const QStringList names = childNames(find(target));
     QCOMPARE(names.mid(names.indexOf(name + "_New"), 2), QStringList({name + "_New", name + "_New_New"}));
@@ -135,13 +133,13 @@ void TestMenuLoader::pasteKeepsNamesUnique()
 void TestMenuLoader::pasteRefusedWhereTheSchemaForbids()
 {
     XmlObject *ln = find("LN");
-    QVERIFY(chooseFromMenu(ln, "Copy"));
+    QVERIFY(clickEntry(openContextMenu(ln), "Copy"));
     const int before = find("Communication")->children.size();
-    QVERIFY(chooseFromMenu(find("Communication"), "Paste"));
+    QVERIFY(clickEntry(openContextMenu(find("Communication")), "Paste"));
     QCOMPARE(m_prompt->warnings, QStringList{"Can't copy [LN] under [Communication]."});
     QCOMPARE(find("Communication")->children.size(), before);
     XmlObject *device = find("LDevice");
-    QVERIFY(chooseFromMenu(device, "Paste"));
+    QVERIFY(clickEntry(openContextMenu(device), "Paste"));
     QCOMPARE(device->children.last()->name, QString("LN"));
     QCOMPARE(device->children.last()->attributes, ln->attributes);
 }
@@ -150,19 +148,19 @@ void TestMenuLoader::cutAndPasteMovesAnIed()
 {
     const QString name = find("IED")->attribute("name");
     const int count = root()->children.size();
-    QVERIFY(chooseFromMenu(find("IED"), "Cut"));
+    QVERIFY(clickEntry(openContextMenu(find("IED")), "Cut"));
     QCOMPARE(root()->children.size(), count - 1);
     QVERIFY(!root()->findChild("IED", "name", name));
     QVERIFY(window->findChild<QAction *>("actionSave")->isEnabled());
-    QVERIFY(chooseFromMenu(root(), "Paste"));
+    QVERIFY(clickEntry(openContextMenu(root()), "Paste"));
     // No sibling has the name any more: it comes back unchanged, before DataTypeTemplates.
     QCOMPARE(childNames(root()).mid(count - 2), QStringList({name, "DataTypeTemplates"}));
 }
 
 void TestMenuLoader::deleteEmptiesTheClipboard()
 {
-    QVERIFY(chooseFromMenu(find("Header"), "Copy"));
-    QVERIFY(chooseFromMenu(find("Substation"), "Delete"));
+    QVERIFY(clickEntry(openContextMenu(find("Header")), "Copy"));
+    QVERIFY(clickEntry(openContextMenu(find("Substation")), "Delete"));
     QCOMPARE(m_prompt->asked.size(), 1);
     QVERIFY(!root()->findChild("Substation"));
     QVERIFY(!menuEntries(openContextMenu(root()), true).contains("Paste"));
@@ -173,7 +171,7 @@ void TestMenuLoader::moveChangesTheSavedOrder()
 {
     const QStringList before = childNames(root());
     const int second = before.indexOf(find("IED:last")->attribute("name")) - 1;
-    QVERIFY(chooseFromMenu(root()->children.at(second), "Up"));
+    QVERIFY(clickEntry(openContextMenu(root()->children.at(second)), "Up"));
     window->findChild<QAction *>("actionSave")->trigger();
     QStringList expected = before;
     expected.move(second, second - 1);
@@ -190,7 +188,7 @@ void TestMenuLoader::insertLn0BuildsInstanceData()
     XmlObject *device = find("LDevice");
     const XmlObject *type = XmlSchema::instance()->findLNodeType(device->findChild("LN0")->attribute("lnType"));
     QVERIFY(type);
-    QVERIFY(chooseFromMenu(device->findChild("LN0"), "Delete")); // one LN0 per LDevice
+    QVERIFY(clickEntry(openContextMenu(device->findChild("LN0")), "Delete")); // one LN0 per LDevice
     // The property dialog runs modally: once it is up, choose the type in it and press OK.
     std::function<void()> fill = [&] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
@@ -205,7 +203,7 @@ void TestMenuLoader::insertLn0BuildsInstanceData()
             dialog->reject();
     };
     QTimer::singleShot(0, fill);
-    QVERIFY(chooseFromMenu(device, "Insert LN0"));
+    QVERIFY(clickEntry(openContextMenu(device), "Insert LN0"));
     XmlObject *ln0 = device->children.last();
     QCOMPARE(ln0->name, QString("LN0"));
     QCOMPARE(ln0->attribute("lnType"), type->attribute("id"));

@@ -1,9 +1,8 @@
 #ifndef USERINPUT_H
 #define USERINPUT_H
 
-// More input as a user gives it, beside that of guitestsupport.h: elements
-// found in the trees, the context menu, and typing any text (umlauts too)
-// into the editor a double-click opens.
+// Input beside that of guitestsupport.h: elements found in the trees, the
+// context menu, and any text (umlauts too) typed into a cell's editor.
 
 #include "guitestsupport.h"
 #include "xmltreeitem.h"
@@ -13,14 +12,6 @@
 #include <QEventLoop>
 #include <QMenu>
 #include <QTimer>
-
-// The window at a size that leaves room for its docks and tables.
-inline bool showOnScreen(QWidget *widget)
-{
-    widget->resize(1400, 900);
-    widget->show();
-    return QTest::qWaitForWindowExposed(widget);
-}
 
 // The element's item in its tree; the items inside an IED are built when it is first expanded.
 inline QTreeWidgetItem *treeItemOf(const XmlObject *element)
@@ -88,11 +79,6 @@ inline bool clickEntry(QMenu *menu, const QString &command)
     return false;
 }
 
-inline bool chooseFromMenu(const XmlObject *element, const QString &command)
-{
-    return clickEntry(openContextMenu(element), command);
-}
-
 // Double-clicks a cell as the window system delivers it (press and release,
 // then the second press as a double-click); the editor that opened, or null.
 inline QWidget *openEditor(QTableWidget *table, int row, int column)
@@ -107,9 +93,8 @@ inline QWidget *openEditor(QTableWidget *table, int row, int column)
     return table->indexWidget(table->model()->index(row, column));
 }
 
-// Types text over what an editor holds, key by key, each key carrying its
-// character (as a keyboard with umlauts types them); a drop-down picks the
-// first entry that starts with what was typed.
+// Types text over what an editor holds, each key carrying its character; a
+// drop-down picks the first entry that starts with what was typed.
 inline void typeText(QWidget *editor, const QString &text)
 {
     if (!qobject_cast<QComboBox *>(editor)) {
