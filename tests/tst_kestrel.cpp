@@ -95,34 +95,31 @@ void TestKestrel::modify()
 
 void TestKestrel::actionStatesFollowTheDocument()
 {
-    const auto enabled = [this](std::initializer_list<const char *> names) {
-        QStringList result;
-        for (const char *name : names)
-            result.append(QString("%1=%2").arg(name).arg(action(name)->isEnabled()));
-        return result.join(' ');
+    // The commands that can be chosen, in tool bar order.
+    const auto enabled = [this] {
+        QStringList names;
+        for (const char *name : {"New", "Open", "Save", "Close", "ImportICD", "CheckSchema", "CheckSemantic",
+                                 "CheckTemplate"}) {
+            if (action(qPrintable(QString("action") + name))->isEnabled())
+                names.append(name);
+        }
+        return names.join(' ');
     };
-    const auto all = {"actionNew", "actionOpen", "actionSave", "actionClose", "actionImportICD",
-                      "actionCheckSchema", "actionCheckSemantic", "actionCheckTemplate"};
-    QCOMPARE(enabled(all), QString("actionNew=1 actionOpen=1 actionSave=0 actionClose=0 actionImportICD=0 "
-                                   "actionCheckSchema=0 actionCheckSemantic=0 actionCheckTemplate=0"));
+    QCOMPARE(enabled(), QString("New Open"));
     const QString file = copyOf("substation.scd", "a.scd");
     QVERIFY(window->openFile(file));
     QCOMPARE(window->windowTitle(), "Kestrel - " + file);
-    QCOMPARE(enabled(all), QString("actionNew=0 actionOpen=0 actionSave=0 actionClose=1 actionImportICD=1 "
-                                   "actionCheckSchema=1 actionCheckSemantic=1 actionCheckTemplate=1"));
+    QCOMPARE(enabled(), QString("Close ImportICD CheckSchema CheckSemantic CheckTemplate"));
     modify();
-    QCOMPARE(enabled(all), QString("actionNew=0 actionOpen=0 actionSave=1 actionClose=1 actionImportICD=1 "
-                                   "actionCheckSchema=0 actionCheckSemantic=0 actionCheckTemplate=0"));
+    QCOMPARE(enabled(), QString("Save Close ImportICD"));
     action("actionSave")->trigger();
     QVERIFY(logged.contains("Save file " + file + " succeed."));
-    QCOMPARE(enabled(all), QString("actionNew=0 actionOpen=0 actionSave=0 actionClose=1 actionImportICD=1 "
-                                   "actionCheckSchema=1 actionCheckSemantic=1 actionCheckTemplate=1"));
+    QCOMPARE(enabled(), QString("Close ImportICD CheckSchema CheckSemantic CheckTemplate"));
     action("actionClose")->trigger();
     QVERIFY(window->document().isEmpty());
     QCOMPARE(tree("xmlTreeWidget")->topLevelItemCount(), 0);
     QVERIFY(logged.contains("Close file " + file + " succeed."));
-    QCOMPARE(enabled(all), QString("actionNew=1 actionOpen=1 actionSave=0 actionClose=0 actionImportICD=0 "
-                                   "actionCheckSchema=0 actionCheckSemantic=0 actionCheckTemplate=0"));
+    QCOMPARE(enabled(), QString("New Open"));
 }
 
 void TestKestrel::failedSaveKeepsChanges()
