@@ -149,6 +149,14 @@
         <source>Send email succeed, Thank you for your support.</source>
         <translation>Send email succeed, Thank you for your support.</translation>
     </message>
+    <message>
+        <source>Sending the mail ...</source>
+        <translation>Sending the mail ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>DlgPrefixName</name>
@@ -415,6 +423,10 @@
     <message>
         <source>SCL DataTypeTemplates check failed!</source>
         <translation>SCL DataTypeTemplates check failed!</translation>
+    </message>
+    <message>
+        <source>Please wait, DataTypeTemplates checking ......</source>
+        <translation>Please wait, DataTypeTemplates checking ......</translation>
     </message>
 </context>
 <context>
@@ -828,6 +840,41 @@ Please input the value bewteen 0 with 255.</translation>
     </message>
 </context>
 <context>
+    <name>SmtpClient</name>
+    <message>
+        <source>Mail to SMTP server %1 cancelled.</source>
+        <translation>Mail to SMTP server %1 cancelled.</translation>
+    </message>
+    <message>
+        <source>Connection to SMTP server %1:%2 failed: %3</source>
+        <translation>Connection to SMTP server %1:%2 failed: %3</translation>
+    </message>
+    <message>
+        <source>Connection to SMTP server %1:%2 not established within %3 ms.</source>
+        <translation>Connection to SMTP server %1:%2 not established within %3 ms.</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 sent a reply line longer than %2 octets.</source>
+        <translation>SMTP server %1 sent a reply line longer than %2 octets.</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 sent a reply of more than %2 lines.</source>
+        <translation>SMTP server %1 sent a reply of more than %2 lines.</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 closed the connection.</source>
+        <translation>SMTP server %1 closed the connection.</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 sent no whole reply within %2 ms.</source>
+        <translation>SMTP server %1 sent no whole reply within %2 ms.</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 answered &quot;%2&quot; where %3 was expected.</source>
+        <translation>SMTP server %1 answered &quot;%2&quot; where %3 was expected.</translation>
+    </message>
+</context>
+<context>
     <name>XmlCheck</name>
     <message>
         <source>[Semantic check]Check SubNetwork name = %1 type = %2 ......</source>
@@ -1040,10 +1087,6 @@ Please input the value bewteen 0 with 255.</translation>
         <translation>ReadOnly open file %1 failed.</translation>
     </message>
     <message>
-        <source>The file is not valid UTF-8 (byte offset %1)</source>
-        <translation>The file is not valid UTF-8 (byte offset %1)</translation>
-    </message>
-    <message>
         <source>Xml Syntax error at line:%1, column:%2, error: %3.</source>
         <translation>Xml Syntax error at line:%1, column:%2, error: %3.</translation>
     </message>
@@ -1060,8 +1103,28 @@ Please input the value bewteen 0 with 255.</translation>
         <translation>Save file %1 commit operate failed.</translation>
     </message>
     <message>
-        <source>Save file %1: %2 control characters that XML cannot hold were left out.</source>
-        <translation>Save file %1: %2 control characters that XML cannot hold were left out.</translation>
+        <source>Entity references expand to more than %1 characters</source>
+        <translation>Entity references expand to more than %1 characters</translation>
+    </message>
+    <message>
+        <source>Attribute name &apos;%1&apos; is not a valid XML name</source>
+        <translation>Attribute name &apos;%1&apos; is not a valid XML name</translation>
+    </message>
+    <message>
+        <source>Entity &apos;%1&apos; refers to another file, which is not read</source>
+        <translation>Entity &apos;%1&apos; refers to another file, which is not read</translation>
+    </message>
+    <message>
+        <source>Entity &apos;%1&apos; is not declared in the file</source>
+        <translation>Entity &apos;%1&apos; is not declared in the file</translation>
+    </message>
+    <message>
+        <source>The file is not valid %1 (byte offset %2)</source>
+        <translation>The file is not valid %1 (byte offset %2)</translation>
+    </message>
+    <message>
+        <source>Save file %1: %2 characters that XML cannot hold were left out.</source>
+        <translation>Save file %1: %2 characters that XML cannot hold were left out.</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,14 @@
         <source>Send email succeed, Thank you for your support.</source>
         <translation>发送邮件成功，感谢您的支持。</translation>
     </message>
+    <message>
+        <source>Sending the mail ...</source>
+        <translation>正在发送邮件 ...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>DlgPrefixName</name>
@@ -415,6 +423,10 @@
     <message>
         <source>SCL DataTypeTemplates check failed!</source>
         <translation>SCL DataTypeTemplates校验未通过！</translation>
+    </message>
+    <message>
+        <source>Please wait, DataTypeTemplates checking ......</source>
+        <translation>请稍候，正在检查DataTypeTemplates ......</translation>
     </message>
 </context>
 <context>
@@ -828,6 +840,41 @@ Please input the value bewteen 0 with 255.</source>
     </message>
 </context>
 <context>
+    <name>SmtpClient</name>
+    <message>
+        <source>Mail to SMTP server %1 cancelled.</source>
+        <translation>发往SMTP服务器 %1 的邮件已取消。</translation>
+    </message>
+    <message>
+        <source>Connection to SMTP server %1:%2 failed: %3</source>
+        <translation>连接SMTP服务器 %1:%2 失败：%3</translation>
+    </message>
+    <message>
+        <source>Connection to SMTP server %1:%2 not established within %3 ms.</source>
+        <translation>未能在 %3 毫秒内连接SMTP服务器 %1:%2。</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 sent a reply line longer than %2 octets.</source>
+        <translation>SMTP服务器 %1 发送的应答行超过 %2 个字节。</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 sent a reply of more than %2 lines.</source>
+        <translation>SMTP服务器 %1 发送的应答超过 %2 行。</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 closed the connection.</source>
+        <translation>SMTP服务器 %1 关闭了连接。</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 sent no whole reply within %2 ms.</source>
+        <translation>SMTP服务器 %1 未能在 %2 毫秒内发送完整应答。</translation>
+    </message>
+    <message>
+        <source>SMTP server %1 answered &quot;%2&quot; where %3 was expected.</source>
+        <translation>SMTP服务器 %1 应答“%2”，而预期为 %3。</translation>
+    </message>
+</context>
+<context>
     <name>XmlCheck</name>
     <message>
         <source>[Semantic check]Check SubNetwork name = %1 type = %2 ......</source>
@@ -1040,10 +1087,6 @@ Please input the value bewteen 0 with 255.</source>
         <translation>以只读方式打开文件 %1 失败。</translation>
     </message>
     <message>
-        <source>The file is not valid UTF-8 (byte offset %1)</source>
-        <translation>文件不是有效的UTF-8编码（字节偏移 %1）</translation>
-    </message>
-    <message>
         <source>Xml Syntax error at line:%1, column:%2, error: %3.</source>
         <translation>XML语法错误，行：%1，列：%2，错误：%3。</translation>
     </message>
@@ -1060,8 +1103,28 @@ Please input the value bewteen 0 with 255.</source>
         <translation>保存文件 %1 时提交操作失败。</translation>
     </message>
     <message>
-        <source>Save file %1: %2 control characters that XML cannot hold were left out.</source>
-        <translation>保存文件 %1：已略去 %2 个XML无法容纳的控制字符。</translation>
+        <source>Entity references expand to more than %1 characters</source>
+        <translation>实体引用展开后超过 %1 个字符</translation>
+    </message>
+    <message>
+        <source>Attribute name &apos;%1&apos; is not a valid XML name</source>
+        <translation>属性名“%1”不是有效的XML名称</translation>
+    </message>
+    <message>
+        <source>Entity &apos;%1&apos; refers to another file, which is not read</source>
+        <translation>实体“%1”引用了另一个文件，该文件不会被读取</translation>
+    </message>
+    <message>
+        <source>Entity &apos;%1&apos; is not declared in the file</source>
+        <translation>实体“%1”未在文件中声明</translation>
+    </message>
+    <message>
+        <source>The file is not valid %1 (byte offset %2)</source>
+        <translation>文件不是有效的%1编码（字节偏移 %2）</translation>
+    </message>
+    <message>
+        <source>Save file %1: %2 characters that XML cannot hold were left out.</source>
+        <translation>保存文件 %1：已略去 %2 个XML无法容纳的字符。</translation>
     </message>
 </context>
 <context>
