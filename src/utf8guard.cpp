@@ -37,10 +37,13 @@ void Utf8Guard::sniffEncoding(const QByteArray &head)
                 QStringLiteral("^<\\?xml[^>]*?\\sencoding\\s*=\\s*[\"']([A-Za-z0-9._-]+)[\"']"));
         const int end = head.indexOf("?>");
         const QRegularExpressionMatch match = declaration.match(QString::fromLatin1(end >= 0 ? head.left(end) : head));
-        const QString declared = match.captured(1).toLower();
+        m_declared = match.captured(1);
+        const QString declared = m_declared.toLower();
         // No declared encoding: XML says UTF-8.
         if (!match.hasMatch() || declared == QLatin1String("utf-8") || declared == QLatin1String("utf8"))
             m_encoding = Encoding::Utf8;
+        else if (declared.startsWith(QLatin1String("utf-16")) || declared.startsWith(QLatin1String("ucs-2")))
+            m_encoding = Encoding::Mislabelled; // the declaration itself was read as 8-bit text
     }
 }
 
@@ -140,6 +143,10 @@ qint64 Utf8Guard::readData(char *data, qint64 maxSize)
         return -1;
     if (m_encoding == Encoding::Unknown)
         sniffEncoding(m_source->peek(1024));
+    if (m_encoding == Encoding::Mislabelled) {
+        m_invalidOffset = 0;
+        return -1;
+    }
     // The parser settles the encoding on its first read: the mark comes with the first bytes.
     qint64 prefix = 0;
     if (!m_byteOrderMark.isEmpty() && maxSize > m_byteOrderMark.size()) {

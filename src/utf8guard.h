@@ -16,7 +16,9 @@ class Utf8Guard : public QIODevice
     Q_OBJECT
 
 public:
-    enum class Encoding { Unknown, Utf8, Utf16LittleEndian, Utf16BigEndian, Other };
+    // Mislabelled: 8-bit bytes under a declaration of UTF-16, which the parser
+    // would read as nonsense; the guard refuses them.
+    enum class Encoding { Unknown, Utf8, Utf16LittleEndian, Utf16BigEndian, Mislabelled, Other };
 
     explicit Utf8Guard(QIODevice *source, QObject *parent = nullptr);
 
@@ -27,6 +29,8 @@ public:
     Encoding encoding() const { return m_encoding; }
     // Byte offset of the first invalid byte, or -1.
     qint64 invalidOffset() const { return m_invalidOffset; }
+    // The encoding the XML declaration names, as written; empty without one.
+    QString declaredEncoding() const { return m_declared; }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;
@@ -41,6 +45,7 @@ private:
     QIODevice *m_source;
     Encoding m_encoding = Encoding::Unknown;
     QByteArray m_byteOrderMark; // still to be handed out before the file's bytes
+    QString m_declared;
     qint64 m_offset = 0;
     qint64 m_invalidOffset = -1;
     // State of a UTF-8 sequence that may span two reads.

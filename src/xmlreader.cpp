@@ -561,7 +561,9 @@ QList<XmlObject *> XmlReader::load(const QString &fileName, Progress *progress)
     QString error = xml.errorString();
     if (error.endsWith(QLatin1Char('.')))
         error.chop(1); // the message adds its own
-    if (guard.invalidOffset() >= 0) {
+    if (guard.encoding() == Utf8Guard::Encoding::Mislabelled) {
+        error = tr("The file declares the encoding %1, but its bytes are 8-bit text").arg(guard.declaredEncoding());
+    } else if (guard.invalidOffset() >= 0) {
         const bool utf8 = guard.encoding() == Utf8Guard::Encoding::Utf8;
         error = tr("The file is not valid %1 (byte offset %2)")
                 .arg(utf8 ? QStringLiteral("UTF-8") : QStringLiteral("UTF-16")).arg(guard.invalidOffset());

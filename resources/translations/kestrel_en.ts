@@ -1126,6 +1126,10 @@ Please input the value bewteen 0 with 255.</translation>
         <source>Save file %1: %2 characters that XML cannot hold were left out.</source>
         <translation>Save file %1: %2 characters that XML cannot hold were left out.</translation>
     </message>
+    <message>
+        <source>The file declares the encoding %1, but its bytes are 8-bit text</source>
+        <translation>The file declares the encoding %1, but its bytes are 8-bit text</translation>
+    </message>
 </context>
 <context>
     <name>XmlSchema</name>

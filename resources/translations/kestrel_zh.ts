@@ -1126,6 +1126,10 @@ Please input the value bewteen 0 with 255.</source>
         <source>Save file %1: %2 characters that XML cannot hold were left out.</source>
         <translation>保存文件 %1：已略去 %2 个XML无法容纳的字符。</translation>
     </message>
+    <message>
+        <source>The file declares the encoding %1, but its bytes are 8-bit text</source>
+        <translation>文件声明的编码为 %1，但其字节是8位文本</translation>
+    </message>
 </context>
 <context>
     <name>XmlSchema</name>
