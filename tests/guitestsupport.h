@@ -3,30 +3,30 @@
 
 // What the editor's widget tests share: a main window whose messages are
 // both shown and recorded, scripted answers to its questions, copies of the
-// fixture files to work on, mouse and keyboard input on the real widgets,
-// lookups in the element tables, and the check of a saved file.
+// fixture files to work on, the import wizard on show, lookups in the element
+// tables, and the check of a saved file.
 
 #include "attribute.h"
 #include "guiresources.h"
 #include "kestrel.h"
 #include "objecttablewidgetitem.h"
 #include "testtree.h"
+#include "userinput.h"
 #include "userprompt.h"
 #include "xmlcheck.h"
 #include "xmlreader.h"
 #include "xmlschema.h"
+#include "xmlwizard.h"
 
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QStandardPaths>
 #include <QStringList>
-#include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
-#include <QtTest>
 
 #include <functional>
 
@@ -73,14 +73,20 @@ inline void initGuiTests()
     qInstallMessageHandler(recordAndShow);
 }
 
-// A writable copy of a file of tests/data/good.
-inline QString copyFixture(const QTemporaryDir &dir, const QString &fixture, const QString &name)
+// A copy of source, named name, that the tests may write.
+inline QString writableCopy(const QTemporaryDir &dir, const QString &source, const QString &name)
 {
     const QString path = dir.filePath(name);
     QFile::remove(path);
-    QFile::copy(QStringLiteral(KESTREL_TEST_DATA "/good/") + fixture, path);
+    QFile::copy(source, path);
     QFile(path).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     return path;
+}
+
+// A writable copy of a file of tests/data/good.
+inline QString copyFixture(const QTemporaryDir &dir, const QString &fixture, const QString &name)
+{
+    return writableCopy(dir, QStringLiteral(KESTREL_TEST_DATA "/good/") + fixture, name);
 }
 
 // A new main window with scripted answers, on file when one is given; the log starts empty.
@@ -98,10 +104,7 @@ inline ScriptedPrompt *openWindow(const QString &file = QString())
 // The window, shown, on a writable copy (into copy) of a fixture file; null when it could not be shown.
 inline ScriptedPrompt *openCopy(const QTemporaryDir &dir, const QString &fixture, QString &copy)
 {
-    copy = dir.filePath(QFileInfo(fixture).fileName());
-    QFile::remove(copy);
-    QFile::copy(fixture, copy);
-    QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    copy = writableCopy(dir, fixture, QFileInfo(fixture).fileName());
     ScriptedPrompt *prompt = openWindow(copy);
     window->show();
     return QTest::qWaitForWindowExposed(window) ? prompt : nullptr;
@@ -176,73 +179,6 @@ inline QStringList entries(const QComboBox *box)
     return texts;
 }
 
-// Input as the user gives it: mouse and keyboard events on the real widgets.
-
-// What the user sees of an item's rectangle: wide items reach past the viewport.
-inline QRect visiblePart(const QAbstractScrollArea *view, const QRect &rect)
-{
-    return rect.intersected(view->viewport()->rect());
-}
-
-inline void clickTreeItem(QTreeWidgetItem *item)
-{
-    for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
-        parent->setExpanded(true);
-    QTreeWidget *tree = item->treeWidget();
-    tree->scrollToItem(item);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, visiblePart(tree, tree->visualItemRect(item)).center());
-}
-
-inline void clickCell(QTableWidget *table, const QTableWidgetItem *item)
-{
-    table->scrollToItem(item);
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, visiblePart(table, table->visualItemRect(item)).center());
-}
-
-// Double-clicks a cell, types text over its value and presses Enter; false
-// when no editor opened.
-inline bool typeIntoCell(QTableWidget *table, const QTableWidgetItem *item, const QString &text)
-{
-    clickCell(table, item);
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, visiblePart(table, table->visualItemRect(item)).center());
-    QWidget *editor = table->indexWidget(table->model()->index(item->row(), item->column()));
-    if (!editor)
-        return false;
-    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(editor, Qt::Key_Delete);
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    // The delegate commits the value and closes the editor through the event loop.
-    QCoreApplication::processEvents();
-    return true;
-}
-
-// Opens a drop-down with a click and picks the entry with the arrow keys and
-// Enter; false when there is no such entry or the list did not open and close.
-inline bool chooseEntry(QComboBox *box, const QString &text)
-{
-    const int target = box->findText(text);
-    QTest::mouseClick(box, Qt::LeftButton);
-    QAbstractItemView *list = box->view();
-    if (target < 0 || !list->isVisible())
-        return false;
-    for (int row = list->currentIndex().row(); row != target; row += row < target ? 1 : -1)
-        QTest::keyClick(list, row < target ? Qt::Key_Down : Qt::Key_Up);
-    QTest::keyClick(list, Qt::Key_Return);
-    return !list->isVisible();
-}
-
-// Turns the mouse wheel over widget as the window system delivers it: what
-// the widget does not take goes on to its parents.
-inline void turnWheel(QWidget *widget, int notches)
-{
-    const QPoint at = widget->rect().center();
-    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QSpontaneKeyEvent::setSpontaneous(&wheel);
-    qApp->notify(widget, &wheel);
-}
-
 // The findings ("|--Error", "|--Warn") of the semantic check on a document.
 inline QStringList semanticFindings(const Document &roots)
 {
@@ -274,5 +210,44 @@ inline void verifySaved(const QString &path, const QString &fixture,
     expectedEdit(original.roots.first());
     QVERIFY(sameTree(saved.roots.first(), original.roots.first()));
 }
+
+// A shown wizard on the window's document, wide enough for every table column.
+struct WizardDriver
+{
+    explicit WizardDriver(Kestrel *window) : wizard(window)
+    {
+        wizard.resize(1200, 700);
+        wizard.show();
+        activate();
+    }
+
+    // Back to the wizard once pending window events (the load's progress dialog going) are handled.
+    void activate()
+    {
+        QCoreApplication::processEvents();
+        wizard.activateWindow();
+        QApplication::setActiveWindow(&wizard);
+        QVERIFY(QTest::qWaitForWindowActive(&wizard));
+    }
+
+    template<typename T>
+    T *find(const char *name) const { return wizard.currentPage()->findChild<T *>(name); }
+
+    void click(QWizard::WizardButton button) { QTest::mouseClick(wizard.button(button), Qt::LeftButton); }
+
+    // Fills the load page, picks file through Browse and presses Next; true when the wizard moved on.
+    bool load(const QString &name, const QString &file, const QString &desc = QString())
+    {
+        typeInto(find<QLineEdit>("nameLineEdit"), name);
+        typeInto(find<QLineEdit>("descLineEdit"), desc);
+        static_cast<ScriptedPrompt *>(wizard.mainWindow->userPrompt())->fileName = file;
+        QTest::mouseClick(find<QPushButton>("browseBtn"), Qt::LeftButton);
+        click(QWizard::NextButton);
+        activate();
+        return wizard.currentId() != 0;
+    }
+
+    XmlWizard wizard;
+};
 
 #endif // GUITESTSUPPORT_H

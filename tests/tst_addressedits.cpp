@@ -3,7 +3,7 @@
 #include "qmacaddressedit.h"
 #include "subnetworkdelegate.h"
 #include "testtree.h"
-#include "wizarddriver.h"
+#include "userinput.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -141,7 +141,7 @@ void TestAddressEdits::typing()
             if (key == '<' || key == '>')
                 QTest::keyClick(QApplication::focusWidget(), key == '<' ? Qt::Key_Left : Qt::Key_Right);
             else
-                typeKeys(key);
+                typeKeys(editor.get(), key);
         }
     }
 
@@ -195,16 +195,15 @@ void TestAddressEdits::delegates()
     QVERIFY(table);
     renamed->attributes.insert("name", "NetC");
 
-    editCell(table.get(), 0, 0, QString(), false);
-    QWidget *editor = table->indexWidget(table->model()->index(0, 0));
+    QWidget *editor = openEditor(table->item(0, 0));
     QStringList choices;
     if (auto *combo = qobject_cast<QComboBox *>(editor)) {
         for (int i = 0; i < combo->count(); ++i)
             choices << combo->itemText(i);
     }
     QCOMPARE(start == "MAC" ? qobject_cast<QMacAddressEdit *>(editor)->text() : choices.join('|'), shown);
-    typeKeys(keys + '\r');
-    QCoreApplication::processEvents();
+    typeKeys(editor, keys);
+    commitEditor(editor);
     QCOMPARE(table->item(0, 0)->text(), committed);
 }
 

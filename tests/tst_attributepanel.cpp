@@ -1,6 +1,6 @@
 #include "attribute.h"
 #include "sclied.h"
-#include "userinput.h"
+#include "guitestsupport.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -55,7 +55,7 @@ void TestAttributePanel::edit(const QString &key, const QString &text)
 {
     const QList<QTableWidgetItem *> names = panel()->findItems(key, Qt::MatchExactly);
     QVERIFY(!names.isEmpty());
-    QVERIFY(enterInCell(panel(), names.first()->row(), 1, text));
+    QVERIFY(editCell(panel()->item(names.first()->row(), 1), text));
 }
 
 void TestAttributePanel::rowsFollowTheSchema()

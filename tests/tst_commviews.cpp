@@ -29,7 +29,7 @@ QPushButton *button(QWidget *view, const char *name)
 
 void clickRow(sclTableView *table, int row)
 {
-    clickCell(table, table->item(row, 0));
+    clickCell(table->item(row, 0));
 }
 
 // The element at element's place in another copy of its document.
@@ -67,7 +67,7 @@ private:
     // Opens (or brings forward) the view of element with a click in the tree.
     QWidget *openView(XmlObject *element, const QString &title) const
     {
-        clickTreeItem(element->treeItem);
+        clickInTree(element);
         QMdiSubWindow *sub = window->findView(title);
         return sub && window->mdiArea()->activeSubWindow() == sub ? sub->widget() : nullptr;
     }
@@ -144,7 +144,7 @@ void TestCommViews::editedCellsWriteTheirElement()
     QTableWidgetItem *item = details->item(row, columnOf(details, header));
     XmlObject *element = static_cast<objectTableWidgetItem *>(item)->object;
     const QString attribute = element->name == "GSE" ? header : QStringLiteral("value");
-    QVERIFY(typeIntoCell(details, item, typed));
+    QVERIFY(editCell(item, typed));
     QCOMPARE(element->attribute(attribute), stored);
     QCOMPARE(element->value, attribute == "value" ? stored : QString());
     QCOMPARE(item->text(), stored);
@@ -170,7 +170,7 @@ void TestCommViews::deleteTakesOutElementAndItsView()
     QVERIFY(openView(station, "SubNetwork - StationBus"));
     // A renamed sub-network's view goes with its old title; the tree reopens it under the new one.
     QVERIFY(openView(communication(), "Communication"));
-    QVERIFY(typeIntoCell(subNetworks, cellOf(subNetworks, station, "name"), "LAN"));
+    QVERIFY(editCell(cellOf(subNetworks, station, "name"), "LAN"));
     QCOMPARE(station->attribute("name"), QString("LAN"));
     QVERIFY(!window->findView("SubNetwork - StationBus"));
     QVERIFY(openView(station, "SubNetwork - LAN"));

@@ -1,4 +1,4 @@
-#include "userinput.h"
+#include "guitestsupport.h"
 #include "xmlreader.h"
 
 #include <QAction>
@@ -210,7 +210,7 @@ void TestEndToEnd::cellEdit()
     QVERIFY(clickInTree(element));
     QTableWidgetItem *cell = cellFor(element, table, key);
     QVERIFY(cell && cell->tableWidget()->isVisible());
-    QVERIFY(enterInCell(cell->tableWidget(), cell->row(), cell->column(), text));
+    QVERIFY(editCell(cell, text));
 
     XmlObject *edited = expected(path);
     if (key == QLatin1String("value"))

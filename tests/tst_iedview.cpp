@@ -77,7 +77,7 @@ private:
         return window->document().first()->findDescendant(name, key, value);
     }
     void clickButton(const char *name) { QTest::mouseClick(widget<QPushButton>(name), Qt::LeftButton); }
-    void clickRow(const char *table, const XmlObject *row) { clickCell(widget(table), itemOf(widget(table), row)); }
+    void clickRow(const char *table, const XmlObject *row) { clickCell(itemOf(widget(table), row)); }
     QList<bool> buttons(const char *up, const char *down, const char *remove) const
     {
         return {widget<QPushButton>(up)->isEnabled(), widget<QPushButton>(down)->isEnabled(),
@@ -86,7 +86,7 @@ private:
     // Chooses the node in the tree, then clicks one of the view's tabs.
     void showNode(XmlObject *node, int tab)
     {
-        clickTreeItem(node->treeItem);
+        clickInTree(node);
         auto *bar = widget<QTabWidget>("tabWidget")->tabBar();
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(tab).center());
     }
@@ -101,7 +101,7 @@ void TestIedView::init()
 {
     m_prompt = openCopy(m_dir, Fixture, m_file);
     QVERIFY(m_prompt && !window->document().isEmpty());
-    clickTreeItem(find("IED", "name", "P1")->treeItem);
+    clickInTree(find("IED", "name", "P1"));
     QVERIFY(window->findView("IED - P1"));
     m_ln0 = find("LDevice", "inst", "PROT")->findChild("LN0");
     logged.clear();
@@ -114,13 +114,13 @@ void TestIedView::openingShowsOneViewPerIed()
     // A faulty file with two IEDs of one name: each still gets a view of its own.
     XmlObject *other = find("IED", "name", "M1");
     other->attributes.insert("name", "P1");
-    clickTreeItem(other->treeItem);
+    clickInTree(other);
     QCOMPARE(area->subWindowList().size(), 2);
     QCOMPARE(qobject_cast<sclIed *>(area->activeSubWindow()->widget())->ied, other);
     // An element inside an IED brings its IED's view forward.
-    clickTreeItem(find("FCDA", "doName", "Str")->treeItem);
+    clickInTree(find("FCDA", "doName", "Str"));
     QCOMPARE(area->activeSubWindow(), own);
-    clickTreeItem(other->treeItem);
+    clickInTree(other);
     QCOMPARE(area->subWindowList().size(), 2);
 }
 
@@ -143,20 +143,20 @@ void TestIedView::viewingChangesNothingEditsAreCheckedAndSaved()
     auto *save = window->findChild<QAction *>("actionSave");
     QTableWidgetItem *name = cellOf(table, dsA, "name");
     QTableWidgetItem *desc = cellOf(table, dsA, "desc");
-    QVERIFY(typeIntoCell(table, name, " "));
+    QVERIFY(editCell(name, " "));
     QCOMPARE(m_prompt->warnings, QStringList{"This is required key, Value can't be empty."});
     QCOMPARE(name->text(), QString("dsA"));
     QCOMPARE(dsA->attribute("name"), QString("dsA"));
     QVERIFY(records().isEmpty() && !save->isEnabled());
 
-    QVERIFY(typeIntoCell(table, desc, "  Trip events "));
+    QVERIFY(editCell(desc, "  Trip events "));
     QCOMPARE(dsA->attribute("desc"), desc->text());
     QVERIFY(dsA->treeItem->text(0).contains("Trip events"));
     QCOMPARE(records(), QStringList{"Modify record: name = DataSet->desc, Val from [first] to [Trip events]."});
     QVERIFY(save->isEnabled());
     // The same text again is no change; an optional value may be emptied.
-    QVERIFY(typeIntoCell(table, desc, "Trip events "));
-    QVERIFY(typeIntoCell(table, cellOf(table, dsB, "desc"), ""));
+    QVERIFY(editCell(desc, "Trip events "));
+    QVERIFY(editCell(cellOf(table, dsB, "desc"), ""));
     QCOMPARE(dsB->attributes.value("desc", "<absent>"), QString(""));
     QCOMPARE(records().size(), 2);
 
@@ -197,7 +197,7 @@ void TestIedView::logicalNodeZeroKeepsItsFixedValues()
     // Yellow asks for a value: a fixed one asks for nothing.
     QCOMPARE(yellow(item), editable);
     const AttributeMap before = node->attributes;
-    QCOMPARE(typeIntoCell(table, item, "7"), editable);
+    QCOMPARE(editCell(item, "7") != nullptr, editable);
     QCOMPARE(item->text(), editable ? QString("7") : shown);
     QCOMPARE(node->attribute(attribute), editable ? QString("7") : shown);
     QCOMPARE(node->attributes == before, !editable);
@@ -235,14 +235,14 @@ void TestIedView::buttonsMoveAndDelete()
     clickRow("LdTableWidget", find("LDevice", "inst", "MEAS"));
     QCOMPARE(buttons("upBtn", "downBtn", "deleteBtn"), (QList<bool>{false, false, true}));
     // An edited description shows in the choice at once.
-    QVERIFY(typeIntoCell(widget("LdTableWidget"), cellOf(widget("LdTableWidget"), device, "desc"), "Main"));
+    QVERIFY(editCell(cellOf(widget("LdTableWidget"), device, "desc"), "Main"));
     QCOMPARE(entries(widget<QComboBox>("LdComboBox")).first(), QString("PROT - Main"));
 }
 
 void TestIedView::selectingFromTheTree()
 {
     XmlObject *member = find("FCDA", "doName", "A.phsA");
-    clickTreeItem(member->treeItem);
+    clickInTree(member);
     QCOMPARE(widget<QTabWidget>("tabWidget")->currentIndex(), int(DataSetTab));
     auto *dataSets = widget("DataSetTableWidget");
     auto *members = widget("FcdaTableWidget");
@@ -270,13 +270,13 @@ void TestIedView::fcdaTableShowsAndEditsDescriptions()
     QCOMPARE(columnTexts(table, "dU-Val"), (QStringList{"Start", "Current L1", "Current L1", "<none>"}));
 
     XmlObject *du = find("DOI", "name", "Str")->findChild("DAI", "name", "dU");
-    QVERIFY(typeIntoCell(table, cellOf(table, start, "dU-Val"), " Start stage 1 "));
+    QVERIFY(editCell(cellOf(table, start, "dU-Val"), " Start stage 1 "));
     QCOMPARE(du->findChild("Val")->value, QString("Start stage 1"));
     QVERIFY(!du->attributes.contains("dU-Val") && !start->attributes.contains("dU-Val"));
     QCOMPARE(logged.last(), QString("Modify record: name = DAI->dU-Val, Val from [Start] to [Start stage 1]."));
 
     // Any cell of a row stands for the row's member: Delete takes the member, not its description.
-    clickCell(table, cellOf(table, start, "dU-Val"));
+    clickCell(cellOf(table, start, "dU-Val"));
     clickButton("FcdaDeleteBtn");
     QVERIFY(!find("DataSet", "name", "dsA")->children.contains(start));
     QCOMPARE(du->parent->children.count(du), 1);
@@ -413,7 +413,7 @@ void TestIedView::inputsShowSignalDescriptions()
              (QStringList{"Phase L1 current", "<none>", "Phase L1 current"}));
     QCOMPARE(columnTexts(table, "Internal signal description"), (QStringList{"Start", "<none>", "<none>"}));
     // They show other elements' text: not edited here.
-    QVERIFY(!typeIntoCell(table, table->item(0, columnOf(table, "Internal signal description")), "x"));
+    QVERIFY(!editCell(table->item(0, columnOf(table, "Internal signal description")), "x"));
 }
 
 QTEST_MAIN(TestIedView)

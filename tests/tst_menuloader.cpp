@@ -1,5 +1,5 @@
 #include "menuloader.h"
-#include "userinput.h"
+#include "guitestsupport.h"
 #include "xmlreader.h"
 
 #include <QAction>
@@ -197,7 +197,7 @@ void TestMenuLoader::insertLn0BuildsInstanceData()
         auto *table = dialog->findChild<QTableWidget *>("tableWidget");
         const QList<QTableWidgetItem *> rows = table->findItems("lnType", Qt::MatchExactly);
         if (!rows.isEmpty())
-            enterInCell(table, rows.first()->row(), 1, type->attribute("id"));
+            editCell(table->item(rows.first()->row(), 1), type->attribute("id"));
         QTest::mouseClick(dialog->findChild<QPushButton *>("okBtn"), Qt::LeftButton);
         if (dialog->isVisible())
             dialog->reject();

@@ -1,6 +1,6 @@
 #include "dlgprefixname.h"
 #include "dlgproperty.h"
-#include "userinput.h"
+#include "guitestsupport.h"
 #include "xsattrib.h"
 #include "xscomplex.h"
 
@@ -34,16 +34,13 @@ struct Dialog
         table = dialog.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
     }
     void click(const char *button) { QTest::mouseClick(dialog.findChild<QPushButton *>(button), Qt::LeftButton); }
-    void clickRow(int row)
-    {
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(table->item(row, 0)).center());
-    }
-    QWidget *open(int row) { return openEditor(table, row, 1); }
+    void clickRow(int row) { clickCell(table->item(row, 0)); }
+    QWidget *open(int row) { return openEditor(table->item(row, 1)); }
     // Types into the value cell of the row of that name.
     void enter(const QString &name, const QString &text)
     {
         const QList<QTableWidgetItem *> names = table->findItems(name, Qt::MatchExactly);
-        QVERIFY(!names.isEmpty() && enterInCell(table, names.first()->row(), 1, text));
+        QVERIFY(!names.isEmpty() && editCell(table->item(names.first()->row(), 1), text));
     }
 
     DlgProperty dialog;

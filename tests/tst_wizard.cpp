@@ -1,5 +1,5 @@
 #include "testtree.h"
-#include "wizarddriver.h"
+#include "guitestsupport.h"
 #include "xmlreader.h"
 #include "xmlwizardconnectedaps.h"
 
@@ -106,8 +106,8 @@ void TestWizard::importSavesAFileThatLoadsAndChecks()
     auto *table = driver.find<QTableWidget>("gsTableWidget");
     QVERIFY(table);
     typeInto(driver.find<QWidget>("ip1Widget"), "192.255.+7.250");
-    editCell(table, 0, 4, "StationBus");
-    editCell(table, 0, 5, "010ccd010009", false);
+    editCell(table->item(0, 4), "StationBus");
+    editCell(table->item(0, 5), "010ccd010009", false);
     driver.click(QWizard::NextButton);
     QCOMPARE(m_prompt->warnings, QStringList());
     // No type of the file differs from the document's namesake: nothing to decide.
@@ -144,9 +144,9 @@ void TestWizard::prefixedNodeTypeIsUsedByTheImportedIed()
     driver.click(QWizard::NextButton);
     auto *table = driver.find<QTableWidget>("typesTableWidget");
     QCOMPARE(table->rowCount(), 1); // NW_LPHD has one DO more
-    clickCheck(table, 0, 4);
+    clickCheck(table->item(0, 4));
     // Guard the mend that commits an open cell editor: the prefix is still being typed when Alt+N goes on.
-    editCell(table, 0, 5, "X_", false);
+    editCell(table->item(0, 5), "X_", false);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
     QTRY_VERIFY(driver.find<QTextEdit>("textEdit"));
     QCOMPARE(m_prompt->warnings, QStringList());

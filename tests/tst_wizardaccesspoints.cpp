@@ -1,6 +1,6 @@
 #include "qipaddressedit.h"
 #include "testtree.h"
-#include "wizarddriver.h"
+#include "guitestsupport.h"
 #include "xmlwizardconnectedaps.h"
 
 #include <QCheckBox>
@@ -119,8 +119,11 @@ void TestWizardAccessPoints::apply(const QString &step)
         box->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(box, keys);
     } else if (what.startsWith('r') && what.contains('c')) {
-        editCell(table(), what.mid(1).section('c', 0, 0).toInt(), what.section('c', 1).toInt(), keys,
-                 step.contains('='));
+        const QTableWidgetItem *cell = table()->item(what.mid(1).section('c', 0, 0).toInt(), what.section('c', 1).toInt());
+        if (keys.isEmpty())
+            openEditor(cell);
+        else
+            editCell(cell, keys, step.contains('='));
     } else if (what.startsWith('r')) {
         QTest::mouseClick(rowCheck(what.mid(1).toInt()), Qt::LeftButton);
     } else {

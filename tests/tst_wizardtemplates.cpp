@@ -1,4 +1,4 @@
-#include "wizarddriver.h"
+#include "guitestsupport.h"
 #include "xmlschema.h"
 #include "xmlwizarddatatypetemplates.h"
 
@@ -72,10 +72,10 @@ void TestWizardTemplates::idCellComparesTheTwoTypes()
     m_page->showComparison = [&shown](const XmlObject *icdType, const XmlObject *documentType) {
         shown << icdType << documentType;
     };
-    clickCell(table(), 3, TypeColumn);
-    clickCell(table(), 3, IdColumn);
+    clickCell(table()->item(3, TypeColumn));
+    clickCell(table()->item(3, IdColumn));
     // A logical node type is compared with the document's of its class.
-    clickCell(table(), 4, IdColumn);
+    clickCell(table()->item(4, IdColumn));
     XmlSchema *schema = XmlSchema::instance();
     QCOMPARE(shown, QList<const XmlObject *>({record(XmlTemplateMerge::DOTypeKind).type.get(),
                                               schema->findDOType("SPS_Std"),
@@ -86,15 +86,15 @@ void TestWizardTemplates::idCellComparesTheTwoTypes()
 void TestWizardTemplates::checkBoxesAndHeaders()
 {
     // The three operations of a row exclude each other; unchecking leaves the others.
-    clickCheck(table(), 1, IgnoreColumn);
-    clickCheck(table(), 1, ReplaceColumn);
-    clickCheck(table(), 2, PrefixColumn);
-    clickCheck(table(), 2, PrefixColumn);
+    clickCheck(table()->item(1, IgnoreColumn));
+    clickCheck(table()->item(1, ReplaceColumn));
+    clickCheck(table()->item(2, PrefixColumn));
+    clickCheck(table()->item(2, PrefixColumn));
     QCOMPARE(rows().mid(1, 2), QStringList({"AnalogueValue -R- ", "AnalogueValue --- "}));
 
     // A header checks its column in every row, or clears it where it was checked everywhere.
     clickHeader(table(), IdColumn);
-    clickCheck(table(), 0, PrefixColumn);
+    clickCheck(table()->item(0, PrefixColumn));
     clickHeader(table(), ReplaceColumn);
     QCOMPARE(rows().join(','), QString("Beh -R- ,AnalogueValue -R- ,AnalogueValue -R- ,SPS_Std -R- ,NW_PTOC -R- "));
     clickHeader(table(), ReplaceColumn);
@@ -105,33 +105,33 @@ void TestWizardTemplates::checkBoxesAndHeaders()
     m_page->askPrefix = [&answers] { return answers.takeFirst(); };
     clickHeader(table(), PrefixNameColumn);
     QCOMPARE(m_prompt->warnings, QStringList{"Not found the selected prefix."});
-    clickCheck(table(), 0, PrefixColumn);
-    clickCheck(table(), 3, PrefixColumn);
+    clickCheck(table()->item(0, PrefixColumn));
+    clickCheck(table()->item(3, PrefixColumn));
     // A name still being typed into a cell gives way to the one asked for.
-    editCell(table(), 3, PrefixNameColumn, "Z_", false);
+    editCell(table()->item(3, PrefixNameColumn), "Z_", false);
     clickHeader(table(), PrefixNameColumn);
     // Cancelled: the names stay.
     clickHeader(table(), PrefixNameColumn);
     QVERIFY(answers.isEmpty());
-    clickCell(table(), 1, TypeColumn);
+    clickCell(table()->item(1, TypeColumn));
     QCOMPARE(rows().join(','), QString("Beh --P K_,AnalogueValue --- ,AnalogueValue --- ,SPS_Std --P K_,NW_PTOC --- "));
 }
 
 void TestWizardTemplates::nextHandsTheChoicesOver()
 {
     clickHeader(table(), ReplaceColumn);
-    clickCheck(table(), 0, PrefixColumn);
-    editCell(table(), 0, PrefixNameColumn, "K_");
-    clickCheck(table(), 3, IgnoreColumn);
-    clickCheck(table(), 4, ReplaceColumn);
+    clickCheck(table()->item(0, PrefixColumn));
+    editCell(table()->item(0, PrefixNameColumn), "K_");
+    clickCheck(table()->item(3, IgnoreColumn));
+    clickCheck(table()->item(4, ReplaceColumn));
     m_driver->click(QWizard::NextButton);
-    clickCheck(table(), 4, PrefixColumn);
-    editCell(table(), 4, PrefixNameColumn, "  ");
+    clickCheck(table()->item(4, PrefixColumn));
+    editCell(table()->item(4, PrefixNameColumn), "  ");
     m_driver->click(QWizard::NextButton);
     QCOMPARE(m_prompt->warnings, QStringList({"Please select operation of the NW_PTOC.",
                                               "Please enter prefix name of the NW_PTOC."}));
 
-    editCell(table(), 4, PrefixNameColumn, " X ");
+    editCell(table()->item(4, PrefixNameColumn), " X ");
     m_driver->click(QWizard::NextButton);
     QVERIFY(m_driver->wizard.currentPage() != m_page);
     QCOMPARE(record(XmlTemplateMerge::EnumTypeKind).type->attribute("id"), QString("K_Beh"));

@@ -1,47 +1,67 @@
 #ifndef USERINPUT_H
 #define USERINPUT_H
 
-// Input beside that of guitestsupport.h: elements found in the trees, the
-// context menu, and any text (umlauts too) typed into a cell's editor.
+// Input as the user gives it: mouse, wheel and keyboard events on the real
+// widgets, never their slots or setters.
 
-#include "guitestsupport.h"
+#include "xmlobject.h"
 #include "xmltreeitem.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QEventLoop>
+#include <QHeaderView>
 #include <QMenu>
+#include <QTableWidget>
 #include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
 
-// The element's item in its tree; the items inside an IED are built when it is first expanded.
+// What the user sees of an item's rectangle: wide items reach past the viewport.
+inline QRect visiblePart(const QAbstractScrollArea *view, const QRect &rect)
+{
+    return rect.intersected(view->viewport()->rect());
+}
+
+// The element's item in its tree, its ancestors expanded (which builds the items inside an IED).
 inline QTreeWidgetItem *treeItemOf(const XmlObject *element)
 {
     for (const XmlObject *e = element->parent; e; e = e->parent) {
         if (e->name == QLatin1String("IED") && e->treeItem)
             e->treeItem->treeWidget()->expandItem(e->treeItem);
     }
-    return element->treeItem;
+    QTreeWidgetItem *item = element->treeItem;
+    for (QTreeWidgetItem *parent = item ? item->parent() : nullptr; parent; parent = parent->parent())
+        parent->setExpanded(true);
+    if (item)
+        item->treeWidget()->scrollToItem(item);
+    return item;
+}
+
+inline QPoint centreOf(const QTreeWidgetItem *item)
+{
+    const QTreeWidget *tree = item->treeWidget();
+    return visiblePart(tree, tree->visualItemRect(item)).center();
 }
 
 inline bool clickInTree(const XmlObject *element)
 {
-    QTreeWidgetItem *item = treeItemOf(element);
+    const QTreeWidgetItem *item = treeItemOf(element);
     if (item)
-        clickTreeItem(item);
+        QTest::mouseClick(item->treeWidget()->viewport(), Qt::LeftButton, {}, centreOf(item));
     return item;
 }
 
 // Right-clicks an element in its tree; the context menu that opened, or null.
 inline QMenu *openContextMenu(const XmlObject *element)
 {
-    QTreeWidgetItem *item = treeItemOf(element);
+    const QTreeWidgetItem *item = treeItemOf(element);
     if (!item)
         return nullptr;
-    QTreeWidget *tree = item->treeWidget();
-    tree->scrollToItem(item);
-    const QPoint point = visiblePart(tree, tree->visualItemRect(item)).center();
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, point, tree->viewport()->mapToGlobal(point));
-    QApplication::sendEvent(tree->viewport(), &rightClick);
+    QWidget *viewport = item->treeWidget()->viewport();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, centreOf(item), viewport->mapToGlobal(centreOf(item)));
+    QApplication::sendEvent(viewport, &rightClick);
     return qobject_cast<QMenu *>(QApplication::activePopupWidget());
 }
 
@@ -79,48 +99,132 @@ inline bool clickEntry(QMenu *menu, const QString &command)
     return false;
 }
 
-// Double-clicks a cell as the window system delivers it (press and release,
-// then the second press as a double-click); the editor that opened, or null.
-inline QWidget *openEditor(QTableWidget *table, int row, int column)
+inline QPoint centreOf(const QTableWidgetItem *cell)
 {
-    const QTableWidgetItem *cell = table->item(row, column);
-    if (!cell)
-        return nullptr;
-    clickCell(table, cell);
-    const QPoint point = visiblePart(table, table->visualItemRect(cell)).center();
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, point);
-    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, point);
-    return table->indexWidget(table->model()->index(row, column));
+    QTableWidget *table = cell->tableWidget();
+    table->scrollToItem(cell);
+    return visiblePart(table, table->visualItemRect(cell)).center();
 }
 
-// Types text over what an editor holds, each key carrying its character; a
-// drop-down picks the first entry that starts with what was typed.
-inline void typeText(QWidget *editor, const QString &text)
+inline void clickCell(const QTableWidgetItem *cell)
 {
-    if (!qobject_cast<QComboBox *>(editor)) {
-        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::mouseClick(cell->tableWidget()->viewport(), Qt::LeftButton, {}, centreOf(cell));
+}
+
+// Clicks the check box drawn in a cell.
+inline void clickCheck(const QTableWidgetItem *cell)
+{
+    QTableWidget *table = cell->tableWidget();
+    QStyleOptionViewItem option;
+    option.initFrom(table->viewport());
+    option.rect = table->visualItemRect(cell);
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box = table->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, table);
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, box.center());
+}
+
+inline void clickHeader(QTableWidget *table, int column)
+{
+    QHeaderView *header = table->horizontalHeader();
+    const int x = header->sectionViewportPosition(column) + header->sectionSize(column) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+}
+
+// Double-clicks a cell as the window system delivers it (press and release,
+// then the second press as a double-click); the editor that opened, or null.
+inline QWidget *openEditor(const QTableWidgetItem *cell)
+{
+    if (!cell)
+        return nullptr;
+    QWidget *viewport = cell->tableWidget()->viewport();
+    clickCell(cell);
+    QTest::mouseDClick(viewport, Qt::LeftButton, {}, centreOf(cell));
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, centreOf(cell));
+    return cell->tableWidget()->indexWidget(cell->tableWidget()->model()->index(cell->row(), cell->column()));
+}
+
+// Where keys meant for widget land: its field that has the focus (address
+// editors move it from field to field by themselves), else widget itself.
+inline QWidget *keyTarget(QWidget *widget)
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus && widget->isAncestorOf(focus) ? focus : widget;
+}
+
+// Presses keys, each carrying its character; beyond ASCII (umlauts, other
+// scripts) the key code is unknown, as from an input method.
+inline void typeKeys(QWidget *widget, const QString &keys)
+{
+    for (const QChar key : keys) {
+        if (key.unicode() < 0x80)
+            QTest::keyClick(keyTarget(widget), char(key.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, keyTarget(widget), Qt::Key_unknown, QString(key), Qt::NoModifier);
     }
-    for (const QChar character : text)
-        QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(character), Qt::NoModifier);
+}
+
+// Types text over what widget holds; a drop-down picks the first entry that
+// starts with what was typed.
+inline void typeText(QWidget *widget, const QString &text)
+{
+    if (!qobject_cast<QComboBox *>(widget)) {
+        QTest::keyClick(keyTarget(widget), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(keyTarget(widget), Qt::Key_Delete);
+    }
+    typeKeys(widget, text);
+}
+
+// Clicks into a field (or the first field of an address editor) and types text over it.
+inline void typeInto(QWidget *widget, const QString &text)
+{
+    QTest::mouseClick(widget->focusProxy() ? widget->focusProxy() : widget, Qt::LeftButton);
+    typeText(widget, text);
 }
 
 // Enter in an editor; the delegate commits on the next turn of the event loop.
 inline void commitEditor(QWidget *editor)
 {
-    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(keyTarget(editor), Qt::Key_Return);
     QCoreApplication::processEvents();
 }
 
-// Double-click, type, Enter; false when no editor opened.
-inline bool enterInCell(QTableWidget *table, int row, int column, const QString &text)
+// Double-click, type over the value, Enter unless told not to; the editor,
+// or null when none opened.
+inline QWidget *editCell(const QTableWidgetItem *cell, const QString &text, bool enter = true)
 {
-    QWidget *editor = openEditor(table, row, column);
+    QWidget *editor = openEditor(cell);
     if (editor) {
         typeText(editor, text);
-        commitEditor(editor);
+        if (enter)
+            commitEditor(editor);
     }
     return editor;
+}
+
+// Opens a drop-down with a click and picks the entry with the arrow keys and
+// Enter; false when there is no such entry or the list did not open and close.
+inline bool chooseEntry(QComboBox *box, const QString &text)
+{
+    const int target = box->findText(text);
+    QTest::mouseClick(box, Qt::LeftButton);
+    QAbstractItemView *list = box->view();
+    if (target < 0 || !list->isVisible())
+        return false;
+    for (int row = list->currentIndex().row(); row != target; row += row < target ? 1 : -1)
+        QTest::keyClick(list, row < target ? Qt::Key_Down : Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Return);
+    return !list->isVisible();
+}
+
+// Turns the mouse wheel over widget as the window system delivers it: what
+// the widget does not take goes on to its parents.
+inline void turnWheel(QWidget *widget, int notches)
+{
+    const QPoint at = widget->rect().center();
+    QWheelEvent wheel(at, widget->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    qApp->notify(widget, &wheel);
 }
 
 #endif // USERINPUT_H
