@@ -6,7 +6,6 @@
 #include "userinput.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QMessageBox>
 
 #include <memory>

@@ -1,4 +1,3 @@
-#include "attribute.h"
 #include "sclied.h"
 #include "guitestsupport.h"
 

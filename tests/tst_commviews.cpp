@@ -3,13 +3,10 @@
 #include "sclcommunication.h"
 #include "sclsubnetwork.h"
 #include "scltableview.h"
-#include "xmlobject.h"
-#include "xmltreeitem.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QTabWidget>
 
 namespace {

@@ -1,5 +1,4 @@
 #include "guitestsupport.h"
-#include "xmlreader.h"
 
 #include <QAction>
 #include <QMdiSubWindow>

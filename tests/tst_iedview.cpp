@@ -2,16 +2,12 @@
 #include "objectcombobox.h"
 #include "sclied.h"
 #include "scltableview.h"
-#include "xmlobject.h"
-#include "xmltreeitem.h"
 
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>

@@ -1,10 +1,8 @@
 #include "menuloader.h"
 #include "guitestsupport.h"
-#include "xmlreader.h"
 
 #include <QAction>
 #include <QDialog>
-#include <QPushButton>
 
 // The tree's context menu, opened with a right click and used with a click
 // on its entries.

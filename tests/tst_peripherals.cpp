@@ -3,12 +3,9 @@
 #include "guitestsupport.h"
 #include "nvprocess.h"
 
-#include <QtTest>
 #include <QAction>
-#include <QLineEdit>
 #include <QProcess>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <QSettings>
 #include <QTextEdit>
 

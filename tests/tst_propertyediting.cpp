@@ -4,8 +4,6 @@
 #include "xsattrib.h"
 #include "xscomplex.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QValidator>
 

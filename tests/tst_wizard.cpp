@@ -1,6 +1,4 @@
-#include "testtree.h"
 #include "guitestsupport.h"
-#include "xmlreader.h"
 #include "xmlwizardconnectedaps.h"
 
 #include <QAction>

@@ -1,10 +1,8 @@
 #include "qipaddressedit.h"
-#include "testtree.h"
 #include "guitestsupport.h"
 #include "xmlwizardconnectedaps.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGroupBox>
 
 #include <memory>

@@ -1,5 +1,4 @@
 #include "guitestsupport.h"
-#include "xmlschema.h"
 #include "xmlwizarddatatypetemplates.h"
 
 #include <memory>
