@@ -378,10 +378,8 @@ void TestIedView::rptEnabledFollowsTheUser()
     clickRow("RpTableWidget", rcA);
     QVERIFY(enabled->isChecked() && max->isEnabled() && desc->isEnabled());
     QCOMPARE(desc->text(), QString("x"));
-    QTest::mouseClick(max, Qt::LeftButton);
-    QTest::keyClick(max, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(max, "12");
-    QTest::keyClick(max, Qt::Key_Return);
+    typeInto(max, "12");
+    commitEditor(max);
     QCOMPARE(rcA->findChild("RptEnabled")->attribute("max"), QString("12"));
     // Typing is one change, not one per digit.
     QCOMPARE(records(), QStringList{"Modify record: name = RptEnabled->max, Val change to [12]."});

@@ -42,8 +42,8 @@ void writeScript(const QString &path, const QString &marker)
 // Types the question and the name, then presses Send, as a user would.
 void typeAndSend(DlgEmail &dialog, const QString &content, const QString &name)
 {
-    QTest::keyClicks(dialog.findChild<QTextEdit *>("contentTextEdit"), content);
-    QTest::keyClicks(dialog.findChild<QLineEdit *>("userLineEdit"), name);
+    typeKeys(dialog.findChild<QTextEdit *>("contentTextEdit"), content);
+    typeKeys(dialog.findChild<QLineEdit *>("userLineEdit"), name);
     QTest::mouseClick(dialog.findChild<QPushButton *>("sendBtn"), Qt::LeftButton);
 }
 

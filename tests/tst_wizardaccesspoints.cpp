@@ -115,7 +115,7 @@ void TestWizardAccessPoints::apply(const QString &step)
         QTest::keyClick(box, Qt::Key_Space);
     } else if (auto *box = widget<QComboBox>(what + "ComboBox")) {
         box->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(box, keys);
+        typeKeys(box, keys);
     } else if (what.startsWith('r') && what.contains('c')) {
         const QTableWidgetItem *cell = table()->item(what.mid(1).section('c', 0, 0).toInt(), what.section('c', 1).toInt());
         if (keys.isEmpty())
