@@ -14,35 +14,13 @@ namespace {
 
 // Shows widget and makes it active, so that focus changes take effect.
 template<typename T>
-std::unique_ptr<T> shown(std::unique_ptr<T> widget)
+std::unique_ptr<T> onScreen(std::unique_ptr<T> widget)
 {
     widget->show();
     QApplication::setActiveWindow(widget.get());
     return QTest::qWaitForWindowActive(widget.get()) ? std::move(widget) : nullptr;
 }
 
-// An editor of the kind "ip", "mac" or "read-only ip" showing text.
-std::unique_ptr<AddressEdit> shownEditor(const QString &kind, const QString &text)
-{
-    std::unique_ptr<AddressEdit> editor;
-    if (kind.endsWith(QLatin1String("ip")))
-        editor = std::make_unique<QIpAddressEdit>();
-    else
-        editor = std::make_unique<QMacAddressEdit>();
-    editor->setProperty("text", text);
-    editor->setReadOnly(kind.startsWith(QLatin1String("read-only")));
-    return shown(std::move(editor));
-}
-
-// A one-cell table holding text, edited through delegate.
-std::unique_ptr<QTableWidget> oneCellTable(QAbstractItemDelegate *delegate, const QString &text)
-{
-    auto table = std::make_unique<QTableWidget>(1, 1);
-    delegate->setParent(table.get());
-    table->setItemDelegate(delegate);
-    table->setItem(0, 0, new QTableWidgetItem(text));
-    return shown(std::move(table));
-}
 
 } // namespace
 
@@ -51,18 +29,13 @@ class TestAddressEdits : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    // A locale whose digit grouping uses ".": an octet must still refuse it.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void typing_data();
     void typing();
     void delegates_data();
     void delegates();
 };
-
-void TestAddressEdits::initTestCase()
-{
-    // A locale whose digit grouping uses ".": an octet must still refuse it.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
 
 void TestAddressEdits::typing_data()
 {
@@ -118,7 +91,14 @@ void TestAddressEdits::typing()
     QFETCH(int, focus);
     QFETCH(QString, warning);
 
-    const auto editor = shownEditor(kind, initial);
+    std::unique_ptr<AddressEdit> editor;
+    if (kind.endsWith("ip"))
+        editor = std::make_unique<QIpAddressEdit>();
+    else
+        editor = std::make_unique<QMacAddressEdit>();
+    editor->setProperty("text", initial);
+    editor->setReadOnly(kind.startsWith("read-only"));
+    editor = onScreen(std::move(editor));
     QVERIFY(editor);
     const QList<QLineEdit *> fields = editor->findChildren<QLineEdit *>();
     fields.at(start)->setFocus();
@@ -190,16 +170,19 @@ void TestAddressEdits::delegates()
     makeElement("IED", scl.get(), {{"name", "IED1"}});
     QAbstractItemDelegate *delegate = start == "MAC" ? static_cast<QAbstractItemDelegate *>(new MacAddressDelegate)
                                                      : new SubNetworkDelegate(nullptr, scl->findDescendant(start));
-    const auto table = oneCellTable(delegate, cell);
+    auto table = std::make_unique<QTableWidget>(1, 1);
+    delegate->setParent(table.get());
+    table->setItemDelegate(delegate);
+    table->setItem(0, 0, new QTableWidgetItem(cell));
+    table = onScreen(std::move(table));
     QVERIFY(table);
     renamed->attributes.insert("name", "NetC");
 
     QWidget *editor = openEditor(table->item(0, 0));
     QStringList choices;
-    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-        for (int i = 0; i < combo->count(); ++i)
-            choices << combo->itemText(i);
-    }
+    const auto *combo = qobject_cast<QComboBox *>(editor);
+    for (int i = 0; combo && i < combo->count(); ++i)
+        choices << combo->itemText(i);
     QCOMPARE(start == "MAC" ? qobject_cast<QMacAddressEdit *>(editor)->text() : choices.join('|'), shown);
     typeKeys(editor, keys);
     commitEditor(editor);

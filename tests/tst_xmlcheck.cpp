@@ -18,16 +18,11 @@ namespace {
 
 const QString CheckDir = QStringLiteral(KESTREL_TEST_DATA "/check/");
 
-QString logLine(QtMsgType type, const QString &text)
-{
-    static const char *const levels[] = {"Debug   ", "Warning ", "Critical", "Fatal   ", "Info    "};
-    return QLatin1String(levels[type]) + QLatin1String(" | ") + text;
-}
-
 QStringList s_logged;
 void record(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
-    s_logged.append(logLine(type, text));
+    static const char *const levels[] = {"Debug   ", "Warning ", "Critical", "Fatal   ", "Info    "};
+    s_logged.append(QLatin1String(levels[type]) + QLatin1String(" | ") + text);
 }
 
 // The lines a check logs, then its result line.
@@ -169,16 +164,14 @@ void TestXmlCheck::semanticCheckSeesEditsSinceTheLoad()
     // Semantic check: a logical node of a type added after the load resolves,
     // and so do its data references.
     DocumentOwner document(XmlReader::load(CheckDir + QLatin1String("clean.scd")));
-    XmlObject *type = makeElement(QStringLiteral("LNodeType"), dataTypeTemplates(document.roots),
-                                  {{"id", "CSWI_T"}, {"lnClass", "CSWI"}});
-    makeElement(QStringLiteral("DO"), type, {{"name", "Pos"}, {"type", "DPC_T"}});
-    XmlObject *device = document.roots.first()->findDescendant(QStringLiteral("LDevice"));
-    XmlObject *ln = makeElement(QStringLiteral("LN"), device,
-                                {{"lnClass", "CSWI"}, {"inst", "1"}, {"lnType", "CSWI_T"}});
-    XmlObject *sdi = makeElement(QStringLiteral("SDI"), makeElement(QStringLiteral("DOI"), ln, {{"name", "Pos"}}),
-                                 {{"name", "Oper"}});
-    makeElement(QStringLiteral("DAI"), sdi, {{"name", "ctlVal"}});
-    makeElement(QStringLiteral("FCDA"), device->findDescendant(QStringLiteral("DataSet")),
+    XmlObject *templates = dataTypeTemplates(document.roots);
+    makeElement("DO", makeElement("LNodeType", templates, {{"id", "CSWI_T"}, {"lnClass", "CSWI"}}),
+                {{"name", "Pos"}, {"type", "DPC_T"}});
+    XmlObject *device = document.roots.first()->findDescendant("LDevice");
+    XmlObject *ln = makeElement("LN", device, {{"lnClass", "CSWI"}, {"inst", "1"}, {"lnType", "CSWI_T"}});
+    XmlObject *doi = makeElement("DOI", ln, {{"name", "Pos"}});
+    makeElement("DAI", makeElement("SDI", doi, {{"name", "Oper"}}), {{"name", "ctlVal"}});
+    makeElement("FCDA", device->findDescendant("DataSet"),
                 {{"ldInst", "PROT"}, {"lnClass", "CSWI"}, {"lnInst", "1"}, {"doName", "Pos"}, {"daName", "stVal"},
                  {"fc", "ST"}});
     QCOMPARE(semanticRun(document.roots), expectedLines(QStringLiteral("clean")));

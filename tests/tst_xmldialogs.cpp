@@ -105,12 +105,8 @@ void TestXmlDialogs::nestedTreeIsIndented()
     const Tree type = parse("<DOType id='T1' cdc='SPS'><DA name='stVal' bType='BOOLEAN'><Val>true</Val></DA>"
                             "<DA name='q'/></DOType>");
     QVERIFY(type);
-    const QString expected = QStringLiteral("<DOType cdc=\"SPS\" id=\"T1\">\n"
-                                            "  <DA bType=\"BOOLEAN\" name=\"stVal\">\n"
-                                            "    <Val>true</Val>\n"
-                                            "  </DA>\n"
-                                            "  <DA name=\"q\"/>\n"
-                                            "</DOType>\n");
+    const QString expected = QStringLiteral("<DOType cdc=\"SPS\" id=\"T1\">\n  <DA bType=\"BOOLEAN\" name=\"stVal\">\n"
+                                            "    <Val>true</Val>\n  </DA>\n  <DA name=\"q\"/>\n</DOType>\n");
     QCOMPARE(DlgXmlView(type.get()).findChild<QTextEdit *>("textEdit")->toPlainText(), expected);
     QCOMPARE(DlgXmlView(nullptr).findChild<QTextEdit *>("textEdit")->toPlainText(), QString());
     QString deeper;
