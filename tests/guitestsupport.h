@@ -1,10 +1,8 @@
 #ifndef GUITESTSUPPORT_H
 #define GUITESTSUPPORT_H
 
-// What the editor's widget tests share: a main window whose messages are
-// both shown and recorded, scripted answers to its questions, copies of the
-// fixture files to work on, the import wizard on show, lookups in the element
-// tables, and the check of a saved file.
+// What the widget tests share: a main window with recorded messages and scripted answers,
+// writable fixture copies, the import wizard on show, table lookups, the check of a saved file.
 
 #include "attribute.h"
 #include "guiresources.h"
@@ -18,17 +16,8 @@
 #include "xmlschema.h"
 #include "xmlwizard.h"
 
-#include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScopeGuard>
-#include <QStandardPaths>
-#include <QStringList>
-#include <QTemporaryDir>
-
-#include <functional>
 
 // Answers the window's questions as a test says, and remembers what was asked.
 class ScriptedPrompt : public UserPrompt

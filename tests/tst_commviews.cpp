@@ -14,21 +14,6 @@ namespace {
 const QString CommFixture = QStringLiteral(KESTREL_TEST_DATA "/views/comm.scd");
 const QString Substation = QStringLiteral(KESTREL_TEST_DATA "/good/substation.scd");
 
-sclTableView *table(QWidget *view, const char *name)
-{
-    return view->findChild<sclTableView *>(name);
-}
-
-QPushButton *button(QWidget *view, const char *name)
-{
-    return view->findChild<QPushButton *>(name);
-}
-
-void clickRow(sclTableView *table, int row)
-{
-    clickCell(table->item(row, 0));
-}
-
 // The element at element's place in another copy of its document.
 XmlObject *samePlace(const XmlObject *element, XmlObject *root)
 {
@@ -53,6 +38,9 @@ private slots:
     void upAndDownReorderTheDocument();
 
 private:
+    static sclTableView *table(QWidget *view, const char *name) { return view->findChild<sclTableView *>(name); }
+    static QPushButton *button(QWidget *view, const char *name) { return view->findChild<QPushButton *>(name); }
+    static void clickRow(sclTableView *table, int row) { clickCell(table->item(row, 0)); }
     bool open(const QString &fixture)
     {
         m_prompt = openCopy(m_dir, fixture, m_file);

@@ -10,11 +10,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QEventLoop>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTableWidget>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
