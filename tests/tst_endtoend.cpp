@@ -98,11 +98,8 @@ private slots:
     void initTestCase() { initGuiTests(); }
     void init();
     void cleanup();
-
-    void cellEdit_data();
-    void cellEdit();
-    void contextMenuEdit_data();
-    void contextMenuEdit();
+    void edit_data();
+    void edit();
 
 private:
     QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
@@ -110,7 +107,6 @@ private:
     XmlObject *shown(const QString &path) const { return locate(window->document().first(), path); }
 
     QTableWidgetItem *cellFor(XmlObject *element, const QString &table, const QString &key);
-    void saveReloadAndCompare();
 
     QTemporaryDir m_dir;
     QString m_original;
@@ -149,13 +145,73 @@ QTableWidgetItem *TestEndToEnd::cellFor(XmlObject *element, const QString &table
     return cells ? cellOf(cells, element, key) : nullptr;
 }
 
-void TestEndToEnd::saveReloadAndCompare()
+void TestEndToEnd::edit_data()
 {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("command"); // a context menu entry, or empty for typing into the cell
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+    const QString ied = QStringLiteral("IED:name=E1Q1SB1");
+    const QString ctrl = ied + "/AccessPoint/Server/LDevice:inst=CTRL";
+    for (const QString &file : Files) {
+        const auto row = [&](const char *name, const char *command) -> QTestData & {
+            return QTest::newRow(qPrintable(file + ": " + name)) << file << command;
+        };
+        row("attribute panel, IED desc", "") << ied << Panel << "desc" << "Zähler & <Prüfung> \"Q1\"";
+        row("attribute panel, IP address text", "")
+                << "Communication/SubNetwork:name=StationBus/ConnectedAP:iedName=HMI01/Address/P:type=IP" << Panel
+                << "value" << "10.20.1.99";
+        row("IED view, logical node desc", "") << ctrl + "/LN:lnClass=XCBR"
+                                               << "LnTableWidget" << "desc" << "Leistungsschalter QA1 (Ölstand)";
+        row("IED view, GOOSE application id", "")
+                << "IED:name=E1Q2SB1/AccessPoint/Server/LDevice:inst=CTRL/LN0/GSEControl:name=gcbInterlock"
+                << "GseTableWidget" << "appID" << "E1Q2SB1CTRL/LLN0.gcbIlk2";
+        row("copy an IED, paste it on the root", "Paste") << ied << "" << "" << "";
+        row("delete a data set member", "Delete") << ctrl + "/LN0/DataSet:name=dsGoose/FCDA:lnInst=2" << "" << "" << "";
+    }
+}
+
+void TestEndToEnd::edit()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, path);
+    QFETCH(QString, table);
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+
+    XmlObject *element = shown(path);
+    QVERIFY(element);
+    XmlObject *edited = expected(path);
+    if (command == QLatin1String("Paste")) {
+        QVERIFY(clickEntry(openContextMenu(element), QStringLiteral("Copy")));
+        QVERIFY(clickEntry(openContextMenu(window->document().first()), command));
+        // The copy gets a name of its own and goes before the data types.
+        XmlObject *root = m_expected.first();
+        auto *copy = new XmlObject(*edited);
+        copy->attributes.insert(QStringLiteral("name"), QStringLiteral("E1Q1SB1_New"));
+        copy->parent = root;
+        root->children.insert(root->children.indexOf(root->findChild(QStringLiteral("DataTypeTemplates"))), copy);
+    } else if (command == QLatin1String("Delete")) {
+        QVERIFY(clickEntry(openContextMenu(element), command));
+        edited->parent->children.removeOne(edited);
+        delete edited;
+    } else {
+        // Shows the element in the attribute panel and its view, its row selected.
+        QVERIFY(clickInTree(element));
+        QTableWidgetItem *cell = cellFor(element, table, key);
+        QVERIFY(cell && cell->tableWidget()->isVisible());
+        QVERIFY(editCell(cell, text));
+        if (key == QLatin1String("value"))
+            edited->value = text; // the text of the element, mirrored as its attribute "value"
+        edited->attributes.insert(key, text);
+    }
+
     QVERIFY2(action("actionSave")->isEnabled(), "the edit counts as a change");
     action("actionSave")->trigger();
     action("actionClose")->trigger();
     QVERIFY(window->openFile(m_copy));
-
     // The saved file holds the original with exactly the edit.
     QString where;
     QVERIFY2(sameTree(window->document().first(), m_expected.first(), &where), qPrintable(where));
@@ -170,87 +226,6 @@ void TestEndToEnd::saveReloadAndCompare()
     const FileContent before = contentOf(m_original, vendor.at(1));
     QCOMPARE(saved.comments, before.comments);
     QVERIFY2(before.vendorNames.size() > 10 && before.comments.size() > 5, "the file has what these checks look for");
-}
-
-void TestEndToEnd::cellEdit_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("table");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("text");
-    const QString ied = QStringLiteral("IED:name=E1Q1SB1");
-    for (const QString &file : Files) {
-        const auto row = [&](const char *name) -> QTestData & {
-            return QTest::newRow(qPrintable(file + ": " + name)) << file;
-        };
-        row("attribute panel, IED desc") << ied << Panel << "desc" << "Zähler & <Prüfung> \"Q1\"";
-        row("attribute panel, IP address text")
-                << "Communication/SubNetwork:name=StationBus/ConnectedAP:iedName=HMI01/Address/P:type=IP" << Panel
-                << "value" << "10.20.1.99";
-        row("IED view, logical node desc") << ied + "/AccessPoint/Server/LDevice:inst=CTRL/LN:lnClass=XCBR"
-                                           << "LnTableWidget" << "desc" << "Leistungsschalter QA1 (Ölstand)";
-        row("IED view, GOOSE application id")
-                << "IED:name=E1Q2SB1/AccessPoint/Server/LDevice:inst=CTRL/LN0/GSEControl:name=gcbInterlock"
-                << "GseTableWidget" << "appID" << "E1Q2SB1CTRL/LLN0.gcbIlk2";
-    }
-}
-
-void TestEndToEnd::cellEdit()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, table);
-    QFETCH(QString, key);
-    QFETCH(QString, text);
-
-    XmlObject *element = shown(path);
-    QVERIFY(element);
-    // Shows the element in the attribute panel and its view, its row selected.
-    QVERIFY(clickInTree(element));
-    QTableWidgetItem *cell = cellFor(element, table, key);
-    QVERIFY(cell && cell->tableWidget()->isVisible());
-    QVERIFY(editCell(cell, text));
-
-    XmlObject *edited = expected(path);
-    if (key == QLatin1String("value"))
-        edited->value = text; // the text of the element, mirrored as its attribute "value"
-    edited->attributes.insert(key, text);
-    saveReloadAndCompare();
-}
-
-void TestEndToEnd::contextMenuEdit_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<QString>("command");
-    for (const QString &file : Files) {
-        QTest::newRow(qPrintable(file + ": copy an IED, paste it on the root")) << file << "Paste";
-        QTest::newRow(qPrintable(file + ": delete a data set member")) << file << "Delete";
-    }
-}
-
-void TestEndToEnd::contextMenuEdit()
-{
-    QFETCH(QString, command);
-
-    if (command == QLatin1String("Paste")) {
-        const QString ied = QStringLiteral("IED:name=E1Q1SB1");
-        QVERIFY(clickEntry(openContextMenu(shown(ied)), QStringLiteral("Copy")));
-        QVERIFY(clickEntry(openContextMenu(window->document().first()), QStringLiteral("Paste")));
-        // The copy gets a name of its own and goes before the data types.
-        XmlObject *root = m_expected.first();
-        auto *copy = new XmlObject(*expected(ied));
-        copy->attributes.insert(QStringLiteral("name"), QStringLiteral("E1Q1SB1_New"));
-        copy->parent = root;
-        root->children.insert(root->children.indexOf(root->findChild(QStringLiteral("DataTypeTemplates"))), copy);
-    } else {
-        const QString fcda = QStringLiteral(
-            "IED:name=E1Q1SB1/AccessPoint/Server/LDevice:inst=CTRL/LN0/DataSet:name=dsGoose/FCDA:lnInst=2");
-        QVERIFY(clickEntry(openContextMenu(shown(fcda)), QStringLiteral("Delete")));
-        XmlObject *member = expected(fcda);
-        member->parent->children.removeOne(member);
-        delete member;
-    }
-    saveReloadAndCompare();
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -17,10 +17,9 @@ private slots:
     void cleanup() { closeWindow(); }
     void loadPage_data();
     void loadPage();
-    void filePagesFollowTheLoadedFile();
+    void filePagesFollowTheLoadedFileAndCancelChangesNothing();
     void importSavesAFileThatLoadsAndChecks();
     void prefixedNodeTypeIsUsedByTheImportedIed();
-    void cancelLeavesTheDocumentAlone();
 
 private:
     XmlObject *scd() const { return window->document().first(); }
@@ -30,19 +29,9 @@ private:
     ScriptedPrompt *m_prompt = nullptr;
 };
 
-namespace {
-
-QString data(const char *file)
-{
-    return QStringLiteral(KESTREL_TEST_DATA "/") + file;
-}
-
-} // namespace
-
 void TestWizard::init()
 {
-    m_file = copyFixture(m_dir, "substation.scd", "s.scd");
-    m_prompt = openWindow(m_file);
+    m_prompt = openWindow(m_file = copyFixture(m_dir, "substation.scd", "s.scd"));
     QVERIFY(!window->document().isEmpty());
 }
 
@@ -56,10 +45,10 @@ void TestWizard::loadPage_data()
                         const char *outcome) {
         QTest::newRow(name) << QString(ied) << file << QString(desc) << QString(outcome).replace("%1", file);
     };
-    const QString simple = data("wizard/simple.icd");
+    const QString simple = KESTREL_TEST_DATA "/wizard/simple.icd";
     row("name taken", "Q01_BCU", simple, "", "IED name Q01_BCU already exist, Please input again.");
-    row("no file", "NEW1", data("missing.icd"), "", "Load file %1 failed.");
-    row("no IED in the file", "NEW1", data("wizard/no_ied.icd"), "", "Load file %1 failed.");
+    row("no file", "NEW1", KESTREL_TEST_DATA "/missing.icd", "", "Load file %1 failed.");
+    row("no IED in the file", "NEW1", KESTREL_TEST_DATA "/wizard/no_ied.icd", "", "Load file %1 failed.");
     row("the file's description", "NEW1", simple, "", "Simple relay");
     row("a description given", "NEW1", simple, " Bay 7 ", "Bay 7");
 }
@@ -70,7 +59,6 @@ void TestWizard::loadPage()
     QFETCH(QString, file);
     QFETCH(QString, desc);
     QFETCH(QString, outcome);
-
     WizardDriver driver(window);
     if (!driver.load(name, file, desc)) {
         QCOMPARE(m_prompt->warnings, QStringList{outcome});
@@ -82,24 +70,34 @@ void TestWizard::loadPage()
     QCOMPARE(ied->attribute("desc"), outcome);
 }
 
-void TestWizard::filePagesFollowTheLoadedFile()
+// Each file loaded builds its own pages; Cancel then leaves the document as it was.
+void TestWizard::filePagesFollowTheLoadedFileAndCancelChangesNothing()
 {
-    WizardDriver driver(window);
-    QVERIFY(driver.load("NEW1", data("good/relay.icd")));
-    // One page for the access point with control blocks, then types and summary.
-    QCOMPARE(driver.wizard.accessPointPages().size(), 1);
-    QCOMPARE(driver.wizard.pageIds().size(), 5);
-    // Another file: the pages are built for it, none for the earlier one stays.
-    driver.click(QWizard::BackButton);
-    QVERIFY(driver.load("NEW1", data("wizard/simple.icd")));
-    QCOMPARE(driver.wizard.accessPointPages().size(), 0);
-    QCOMPARE(driver.wizard.pageIds().size(), 4);
+    const XmlObject before(*scd());
+    {
+        WizardDriver driver(window);
+        QVERIFY(driver.load("NEW1", KESTREL_TEST_DATA "/good/relay.icd"));
+        // One page for the access point with control blocks, then types and summary.
+        QCOMPARE(driver.wizard.accessPointPages().size(), 1);
+        QCOMPARE(driver.wizard.pageIds().size(), 5);
+        driver.click(QWizard::NextButton);
+        typeInto(driver.find<QWidget>("ip1Widget"), "10.0.0.9");
+        // Another file: the pages are built for it, none for the earlier one stays.
+        driver.click(QWizard::BackButton);
+        driver.click(QWizard::BackButton);
+        QVERIFY(driver.load("NEW1", KESTREL_TEST_DATA "/wizard/simple.icd"));
+        QCOMPARE(driver.wizard.accessPointPages().size(), 0);
+        QCOMPARE(driver.wizard.pageIds().size(), 4);
+        driver.click(QWizard::CancelButton);
+    }
+    QVERIFY(sameTree(scd(), &before));
+    QVERIFY(!window->findChild<QAction *>("actionSave")->isEnabled());
 }
 
 void TestWizard::importSavesAFileThatLoadsAndChecks()
 {
     WizardDriver driver(window);
-    QVERIFY(driver.load("NEW1", data("good/relay.icd"), "Imported"));
+    QVERIFY(driver.load("NEW1", KESTREL_TEST_DATA "/good/relay.icd", "Imported"));
     driver.click(QWizard::NextButton);
     auto *table = driver.find<QTableWidget>("gsTableWidget");
     QVERIFY(table);
@@ -138,7 +136,7 @@ void TestWizard::prefixedNodeTypeIsUsedByTheImportedIed()
     XmlObject *own = scd()->findDescendant("LNodeType", "id", "NW_LPHD");
     const XmlObject ownBefore(*own);
     WizardDriver driver(window);
-    QVERIFY(driver.load("NEW1", data("wizard/simple.icd")));
+    QVERIFY(driver.load("NEW1", KESTREL_TEST_DATA "/wizard/simple.icd"));
     driver.click(QWizard::NextButton);
     auto *table = driver.find<QTableWidget>("typesTableWidget");
     QCOMPARE(table->rowCount(), 1); // NW_LPHD has one DO more
@@ -157,20 +155,6 @@ void TestWizard::prefixedNodeTypeIsUsedByTheImportedIed()
     // The document's own type is untouched.
     QCOMPARE(scd()->findDescendant("LNodeType", "id", "NW_LPHD"), own);
     QVERIFY(sameTree(own, &ownBefore));
-}
-
-void TestWizard::cancelLeavesTheDocumentAlone()
-{
-    const XmlObject before(*scd());
-    {
-        WizardDriver driver(window);
-        QVERIFY(driver.load("NEW1", data("good/relay.icd")));
-        driver.click(QWizard::NextButton);
-        typeInto(driver.find<QWidget>("ip1Widget"), "10.0.0.9");
-        driver.click(QWizard::CancelButton);
-    }
-    QVERIFY(sameTree(scd(), &before));
-    QVERIFY(!window->findChild<QAction *>("actionSave")->isEnabled());
 }
 
 QTEST_MAIN(TestWizard)

@@ -7,11 +7,7 @@
 // good/substation.scd, used through clicks and keys: five rows, for Beh,
 // AnalogueValue (twice), SPS_Std and NW_PTOC.
 
-namespace {
-
 enum Column { TypeColumn, IdColumn, IgnoreColumn, ReplaceColumn, PrefixColumn, PrefixNameColumn };
-
-} // namespace
 
 class TestWizardTemplates : public QObject
 {
