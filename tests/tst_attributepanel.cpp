@@ -24,7 +24,6 @@ private slots:
 private:
     attribute *panel() const { return window->findChild<attribute *>("attributeTableWidget"); }
     XmlObject *element(const QString &name) const { return window->document().first()->findDescendant(name); }
-    QStringList rows() const;
     void edit(const QString &key, const QString &text);
 
     QTemporaryDir m_dir;
@@ -37,17 +36,6 @@ void TestAttributePanel::init()
     m_prompt = openCopy(m_dir, KESTREL_TEST_DATA "/good/substation.scd", copy);
     QVERIFY(m_prompt && !window->document().isEmpty());
     window->resize(1400, 900); // every row of the panel in view
-}
-
-// "name=value", with " *" for a row painted as required.
-QStringList TestAttributePanel::rows() const
-{
-    QStringList result;
-    for (int row = 0; row < panel()->rowCount(); ++row) {
-        const bool required = panel()->item(row, 0)->background().color() == attribute::RequiredColor;
-        result.append(panel()->item(row, 0)->text() + '=' + panel()->item(row, 1)->text() + (required ? " *" : ""));
-    }
-    return result;
 }
 
 void TestAttributePanel::edit(const QString &key, const QString &text)
@@ -63,7 +51,12 @@ void TestAttributePanel::rowsFollowTheSchema()
     ied->attributes.remove("desc");
     ied->attributes.insert("vendorOnly", "x"); // not declared: not shown
     QVERIFY(clickInTree(ied));
-    QCOMPARE(rows(), QStringList({"configVersion=" + ied->attribute("configVersion"), "desc=",
+    QStringList rows; // "name=value", with " *" for a row painted as required
+    for (int row = 0; row < panel()->rowCount(); ++row) {
+        const bool required = panel()->item(row, 0)->background().color() == attribute::RequiredColor;
+        rows.append(panel()->item(row, 0)->text() + '=' + panel()->item(row, 1)->text() + (required ? " *" : ""));
+    }
+    QCOMPARE(rows, QStringList({"configVersion=" + ied->attribute("configVersion"), "desc=",
                                   "manufacturer=" + ied->attribute("manufacturer"),
                                   "name=" + ied->attribute("name") + " *", "type=" + ied->attribute("type")}));
     QVERIFY(!ied->attributes.contains("desc")); // shown, not added

@@ -140,12 +140,11 @@ void TestTemplateMerge::prefixRenamesTheIcdReferences()
     // Enumerations are named by Enum attributes, structures by Struct ones,
     // data object types by sub data objects and data objects. The data
     // object type Beh is no enumeration.
-    const Merge::Kind da = Merge::DATypeKind;
     QCOMPARE(childType(m_merge, Merge::DOTypeKind, "Beh", "DA/stVal"), QString("K_Beh"));
-    QCOMPARE(childType(m_merge, da, "NEW_Struct", "BDA/mode"), QString("K_Beh"));
-    QCOMPARE(childType(m_merge, da, "NEW_Struct", "BDA/health"), QString("Health"));
+    QCOMPARE(childType(m_merge, Merge::DATypeKind, "NEW_Struct", "BDA/mode"), QString("K_Beh"));
+    QCOMPARE(childType(m_merge, Merge::DATypeKind, "NEW_Struct", "BDA/health"), QString("Health"));
     QCOMPARE(childType(m_merge, Merge::LNodeTypeKind, "NEW_GGIO", "DO/Beh"), QString("Beh"));
-    QCOMPARE(childType(m_merge, da, "NEW_Struct", "BDA/mag"), QString("K_AnalogueValue"));
+    QCOMPARE(childType(m_merge, Merge::DATypeKind, "NEW_Struct", "BDA/mag"), QString("K_AnalogueValue"));
     QCOMPARE(childType(m_merge, Merge::DOTypeKind, "NEW_DPC", "SDO/sub"), QString("K_SPS_Std"));
     QCOMPARE(childType(m_merge, Merge::LNodeTypeKind, "NEW_GGIO", "DO/Ind1"), QString("K_SPS_Std"));
 
@@ -158,9 +157,9 @@ void TestTemplateMerge::prefixRenamesTheIcdReferences()
     QCOMPARE(schema->findDOType("INC_Mod")->findChild("DA", "name", "stVal")->attribute("type"), QString("Beh"));
 
     // Two rows of one type may carry different choices: the last holds.
-    m_merge.choose(da, "AnalogueValue", TypeRevision::Prefix, "B_");
+    m_merge.choose(Merge::DATypeKind, "AnalogueValue", TypeRevision::Prefix, "B_");
     QCOMPARE(childType(m_merge, Merge::DOTypeKind, "NEW_DPC", "DA/mag"), QString("B_AnalogueValue"));
-    m_merge.choose(da, "AnalogueValue", TypeRevision::Replace);
+    m_merge.choose(Merge::DATypeKind, "AnalogueValue", TypeRevision::Replace);
     QCOMPARE(childType(m_merge, Merge::DOTypeKind, "NEW_DPC", "DA/mag"), QString("AnalogueValue"));
 }
 
