@@ -293,16 +293,19 @@ bool Kestrel::openFile(const QString &path)
 bool Kestrel::runLongOperation(const QString &label, const std::function<bool(Progress *)> &work)
 {
     // Up before its first value: a modal dialog's value turns the event loop.
-    m_busy = true;
     m_progress->setLabelText(label);
     m_progress->setRange(0, 0);
     m_progress->show();
     m_progress->setValue(0);
     DialogProgress progress(m_progress);
     const bool done = work(&progress);
-    m_busy = false;
     m_progress->hide();
     return done;
+}
+
+bool Kestrel::isBusy() const
+{
+    return m_progress->isVisible();
 }
 
 bool Kestrel::fileResolver(const QString &path)
@@ -822,7 +825,7 @@ void Kestrel::closeEvent(QCloseEvent *event)
 {
     // A request from outside the window (the session ending) waits for the
     // running operation; the progress dialog keeps the user's own out.
-    if (m_busy) {
+    if (isBusy()) {
         event->ignore();
         return;
     }
@@ -856,7 +859,7 @@ void Kestrel::dragEnterEvent(QDragEnterEvent *event)
 
 void Kestrel::dropEvent(QDropEvent *event)
 {
-    if (m_busy)
+    if (isBusy())
         return;
     openDropped(event->mimeData()->urls());
 }

@@ -119,6 +119,8 @@ private:
     // Runs work behind the modal progress dialog, which keeps every command
     // away from the document and the windows painting; work's result.
     bool runLongOperation(const QString &label, const std::function<bool(Progress *)> &work);
+    // A long operation is running: its progress dialog is up.
+    bool isBusy() const;
     // Asks about unsaved changes; false when the user's save failed and the document must stay.
     bool closeDocument();
     void buildTrees();
@@ -139,7 +141,6 @@ private:
     QList<XmlObject *> m_removed;
     QString m_fileName;
     QProgressDialog *m_progress = nullptr;
-    bool m_busy = false;
     QTabBar *m_mdiTabBar = nullptr;
     std::unique_ptr<QCompleter> m_iedCompleter;
     std::unique_ptr<QCompleter> m_typesCompleter;
