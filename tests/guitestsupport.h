@@ -16,6 +16,7 @@
 #include "xmlschema.h"
 #include "xmlwizard.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -103,6 +104,12 @@ inline void closeWindow()
 {
     delete window; // takes the menu loader and its clipboard with it
     window = nullptr;
+}
+
+// One of the window's commands, by object name.
+inline QAction *action(const char *name)
+{
+    return window->findChild<QAction *>(QLatin1String(name));
 }
 
 // What the element tables show, found by the elements their cells carry and
