@@ -1,46 +1,21 @@
 #include "dlgsetting.h"
 #include "guitestsupport.h"
-#include "guiresources.h"
-#include "kestrel.h"
-#include "userprompt.h"
-#include "xmlobject.h"
-#include "xmltreebuilder.h"
-#include "xmltreeitem.h"
 
-#include <QtTest>
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QAction>
-#include <QComboBox>
-#include <QDockWidget>
-#include <QMenu>
-#include <QTableWidget>
 #include <QTextEdit>
 #include <QToolBar>
-#include <QLineEdit>
 #include <QTranslator>
-#include <QTreeWidget>
-
-namespace {
-
-QStringList itemTexts(QTreeWidgetItem *item)
-{
-    QStringList texts;
-    for (int i = 0; item && i < item->childCount(); ++i)
-        texts.append(item->child(i)->text(0));
-    return texts;
-}
-
-} // namespace
 
 class TestKestrel : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
+    void initTestCase() { initGuiTests(); }
     void init();
-    void cleanup();
+    void cleanup() { closeWindow(); }
 
     void actionStatesFollowTheDocument();
     void failedSaveKeepsChanges();
@@ -52,45 +27,23 @@ private slots:
     void drops();
     void trees();
     void filters();
-    void instanceTree();
     void logAndCheckRouting();
     void languageSwitch();
 
 private:
-    QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
     QTreeWidget *tree(const char *name) const { return window->findChild<QTreeWidget *>(QLatin1String(name)); }
-    QString copyOf(const QString &fixture, const QString &name);
-    void modify();
+    QString copyOf(const QString &fixture, const QString &name) { return copyFixture(*m_dir, fixture, name); }
+    void modify() { qDebug() << "Modify record: name = IED->desc, Val from [] to [x]."; }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     ScriptedPrompt *m_prompt = nullptr;
 };
-
-void TestKestrel::initTestCase()
-{
-    initGuiTests();
-}
 
 void TestKestrel::init()
 {
     QSettings().clear();
     m_dir = std::make_unique<QTemporaryDir>();
     m_prompt = openWindow();
-}
-
-void TestKestrel::cleanup()
-{
-    closeWindow();
-}
-
-QString TestKestrel::copyOf(const QString &fixture, const QString &name)
-{
-    return copyFixture(*m_dir, fixture, name);
-}
-
-void TestKestrel::modify()
-{
-    qDebug() << "Modify record: name = IED->desc, Val from [] to [x].";
 }
 
 void TestKestrel::actionStatesFollowTheDocument()
@@ -293,8 +246,10 @@ void TestKestrel::drops()
 void TestKestrel::trees()
 {
     QVERIFY(window->openFile(copyOf("substation.scd", "s.scd")));
-    QCOMPARE(itemTexts(tree("dataTemplateTreeWidget")->topLevelItem(0)), QStringList{"DataTypeTemplates"});
-    QVERIFY(!itemTexts(tree("xmlTreeWidget")->topLevelItem(0)).contains("DataTypeTemplates"));
+    QTreeWidgetItem *templates = tree("dataTemplateTreeWidget")->topLevelItem(0);
+    QCOMPARE(templates->childCount(), 1);
+    QCOMPARE(templates->child(0)->text(0), QString("DataTypeTemplates"));
+    QVERIFY(tree("xmlTreeWidget")->findItems("DataTypeTemplates", Qt::MatchRecursive).isEmpty());
 
     // IEDs get their subtree when first opened.
     QTreeWidgetItem *ied = window->document().first()->findChild("IED")->treeItem;
@@ -303,23 +258,12 @@ void TestKestrel::trees()
     QVERIFY(ied->childCount() > 0);
     QCOMPARE(static_cast<XmlTreeItem *>(ied->child(0))->element()->treeItem, ied->child(0));
 
-    // A Val of an enumerated attribute stored by ord shows the literal.
-    XmlObject *root = window->document().first();
-    XmlObject *val = nullptr;
-    std::function<void(XmlObject *)> find = [&](XmlObject *e) {
-        if (!val && e->name == "Val" && e->parent->typeObject && e->parent->typeObject->name == "EnumType")
-            val = e;
-        for (XmlObject *c : e->children)
-            find(c);
-    };
-    find(root);
-    QVERIFY(val);
-    QCOMPARE(XmlTreeItem::textFor(val), val->value);
-    const QString literal = val->value;
-    const XmlObject *enumVal = val->parent->typeObject->index.value(literal);
-    val->value = enumVal->attribute("ord");
-    QCOMPARE(XmlTreeItem::textFor(val), literal);
-    val->value = literal;
+    // A Val of an enumerated attribute stored by its ord shows the literal.
+    XmlObject *val = window->document().first()->findDescendant("DAI", "name", "ctlModel")->findChild("Val");
+    QCOMPARE(XmlTreeItem::textFor(val), QString("status-only"));
+    val->value = XmlSchema::instance()->enumTypeIndex.value("ctlModel")->index.value(val->value)->attribute("ord");
+    QVERIFY(val->value != "status-only");
+    QCOMPARE(XmlTreeItem::textFor(val), QString("status-only"));
 }
 
 void TestKestrel::filters()
@@ -328,12 +272,10 @@ void TestKestrel::filters()
     auto *iedBox = window->findChild<QComboBox *>("xmlTreeComboBox");
     const XmlObject *firstIed = window->document().first()->findChild("IED");
     const QString desc = firstIed->attribute("desc");
-    QVERIFY(desc.size() > 4);
     iedBox->setEditText(desc.mid(1, desc.size() - 2));
     window->slotIedFiterReturnPressed();
     QCOMPARE(tree("xmlTreeWidget")->currentItem(), firstIed->treeItem);
     QVERIFY(firstIed->treeItem->isExpanded());
-    QVERIFY(window->findView("IED - " + firstIed->attribute("name")));
     // A text that several IEDs share opens each one's view; the last stays active.
     window->show();
     iedBox->setEditText("Q01_");
@@ -344,33 +286,18 @@ void TestKestrel::filters()
     QCOMPARE(titles, (QStringList{"IED - Q01_PROT", "IED - Q01_BCU", "IED - Q01_MU"}));
     QCOMPARE(window->mdiArea()->activeSubWindow()->windowTitle(), QString("IED - Q01_MU"));
 
+    // Types are found by their whole id only.
     auto *typeBox = window->findChild<QComboBox *>("dataTemplateComboBox");
     const XmlObject *firstType = window->document().first()->findChild("DataTypeTemplates")->children.first();
     const QString id = firstType->attribute("id");
-    typeBox->setEditText(id.left(id.size() - 1));
-    window->slotDataTemplateFiterReturnPressed();
-    QVERIFY(tree("dataTemplateTreeWidget")->currentItem() == nullptr
-            || static_cast<XmlTreeItem *>(tree("dataTemplateTreeWidget")->currentItem())->element() != firstType);
-    typeBox->setEditText(id);
-    window->slotDataTemplateFiterReturnPressed();
-    auto *current = static_cast<XmlTreeItem *>(tree("dataTemplateTreeWidget")->currentItem());
-    QVERIFY(current);
-    QCOMPARE(current->element(), firstType);
-    QVERIFY(current->isExpanded());
-}
-
-// Clicks on a member show its instance (see the IED view tests); one that names nothing changes nothing.
-void TestKestrel::instanceTree()
-{
-    QVERIFY(window->openFile(copyOf("substation.scd", "s.scd")));
-    QTreeWidget *instances = tree("instanceTreeWidget");
-    XmlObject *fcda = window->document().first()->findDescendant("FCDA", "doName", "PhV");
-    QVERIFY(XmlTreeBuilder::fillInstanceTree(instances, fcda));
-    const int shown = instances->topLevelItemCount();
-    QVERIFY(shown > 0);
-    fcda->attributes.insert("ldInst", "NoSuchDevice");
-    QVERIFY(!XmlTreeBuilder::fillInstanceTree(instances, fcda));
-    QCOMPARE(instances->topLevelItemCount(), shown);
+    const auto found = [&](const QString &text) {
+        typeBox->setEditText(text);
+        window->slotDataTemplateFiterReturnPressed();
+        auto *current = static_cast<XmlTreeItem *>(tree("dataTemplateTreeWidget")->currentItem());
+        return current && current->element() == firstType && current->isExpanded();
+    };
+    QVERIFY(!found(id.chopped(1)));
+    QVERIFY(found(id));
 }
 
 void TestKestrel::logAndCheckRouting()
@@ -393,12 +320,6 @@ void TestKestrel::logAndCheckRouting()
     tabs->setCurrentIndex(1);
     modify();
     QVERIFY(action("actionSave")->isEnabled());
-
-    // Messages from another thread arrive through the event loop.
-    std::unique_ptr<QThread> thread(QThread::create([] { qWarning("from a worker thread"); }));
-    thread->start();
-    thread->wait();
-    QTRY_VERIFY(!log->findItems("from a worker thread", Qt::MatchContains).isEmpty());
 }
 
 void TestKestrel::languageSwitch()
@@ -408,16 +329,17 @@ void TestKestrel::languageSwitch()
     window->setTranslator(&translator, 0);
     DlgSetting dialog;
     dialog.setTranslator(&translator, 0);
-    auto *combo = dialog.findChild<QComboBox *>("LanguageComboBox");
-    QCOMPARE(combo->currentIndex(), 0);
-    combo->setCurrentIndex(1);
-    dialog.slotOk();
+    const auto choose = [&dialog](const QString &language) {
+        dialog.show();
+        QVERIFY(chooseEntry(dialog.findChild<QComboBox *>("LanguageComboBox"), language));
+        QTest::mouseClick(dialog.findChild<QPushButton *>("okBtn"), Qt::LeftButton);
+    };
+    choose("English American");
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(QSettings().value("language").toInt(), 1);
     QVERIFY(translator.language().startsWith("en"));
 
-    combo->setCurrentIndex(0);
-    dialog.slotOk();
+    choose("Simplified Chinese");
     QCOMPARE(QSettings().value("language").toInt(), 0);
     QCOMPARE(translator.language(), QString("zh_CN"));
     // The language change is posted; the window retranslates when it arrives.
