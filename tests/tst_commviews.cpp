@@ -4,7 +4,6 @@
 #include "sclsubnetwork.h"
 #include "scltableview.h"
 
-#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTabWidget>
@@ -136,7 +135,7 @@ void TestCommViews::editedCellsWriteTheirElement()
     QCOMPARE(records(), record.isEmpty() ? QStringList() : QStringList{record});
     QCOMPARE(m_prompt->warnings.size(), record.isEmpty() ? 1 : 0);
 
-    auto *save = window->findChild<QAction *>("actionSave");
+    auto *save = action("actionSave");
     QCOMPARE(save->isEnabled(), !record.isEmpty());
     if (!record.isEmpty()) {
         save->trigger();

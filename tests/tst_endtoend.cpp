@@ -1,6 +1,5 @@
 #include "guitestsupport.h"
 
-#include <QAction>
 #include <QMdiSubWindow>
 #include <QXmlStreamReader>
 
@@ -102,10 +101,6 @@ private slots:
     void edit();
 
 private:
-    QAction *action(const char *name) const { return window->findChild<QAction *>(QLatin1String(name)); }
-    XmlObject *expected(const QString &path) const { return locate(m_expected.first(), path); }
-    XmlObject *shown(const QString &path) const { return locate(window->document().first(), path); }
-
     QTableWidgetItem *cellFor(XmlObject *element, const QString &table, const QString &key);
 
     QTemporaryDir m_dir;
@@ -181,9 +176,9 @@ void TestEndToEnd::edit()
     QFETCH(QString, key);
     QFETCH(QString, text);
 
-    XmlObject *element = shown(path);
+    XmlObject *element = locate(window->document().first(), path);
     QVERIFY(element);
-    XmlObject *edited = expected(path);
+    XmlObject *edited = locate(m_expected.first(), path);
     if (command == QLatin1String("Paste")) {
         QVERIFY(clickEntry(openContextMenu(element), QStringLiteral("Copy")));
         QVERIFY(clickEntry(openContextMenu(window->document().first()), command));

@@ -1,7 +1,6 @@
 #include "guitestsupport.h"
 #include "xmlwizardconnectedaps.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QTextEdit>
 
@@ -91,7 +90,7 @@ void TestWizard::filePagesFollowTheLoadedFileAndCancelChangesNothing()
         driver.click(QWizard::CancelButton);
     }
     QVERIFY(sameTree(scd(), &before));
-    QVERIFY(!window->findChild<QAction *>("actionSave")->isEnabled());
+    QVERIFY(!action("actionSave")->isEnabled());
 }
 
 void TestWizard::importSavesAFileThatLoadsAndChecks()
@@ -120,7 +119,7 @@ void TestWizard::importSavesAFileThatLoadsAndChecks()
     QVERIFY(logged.contains("Modify record: Import ICD file, add IED = NEW1 - Imported."));
     QVERIFY(logged.contains("Modify record: Import ICD file, Add ConnectedAP = NEW1 - AP1."));
 
-    QAction *save = window->findChild<QAction *>("actionSave");
+    QAction *save = action("actionSave");
     QVERIFY(save->isEnabled());
     save->trigger();
     const DocumentOwner reloaded(XmlReader::load(m_file));
