@@ -21,7 +21,6 @@ std::unique_ptr<T> onScreen(std::unique_ptr<T> widget)
     return QTest::qWaitForWindowActive(widget.get()) ? std::move(widget) : nullptr;
 }
 
-
 } // namespace
 
 class TestAddressEdits : public QObject
@@ -87,15 +86,11 @@ void TestAddressEdits::typing()
     QFETCH(QString, initial);
     QFETCH(int, start);
     QFETCH(QString, keys);
-    QFETCH(QString, text);
     QFETCH(int, focus);
     QFETCH(QString, warning);
 
-    std::unique_ptr<AddressEdit> editor;
-    if (kind.endsWith("ip"))
-        editor = std::make_unique<QIpAddressEdit>();
-    else
-        editor = std::make_unique<QMacAddressEdit>();
+    std::unique_ptr<AddressEdit> editor(kind.endsWith("ip") ? static_cast<AddressEdit *>(new QIpAddressEdit)
+                                                           : new QMacAddressEdit);
     editor->setProperty("text", initial);
     editor->setReadOnly(kind.startsWith("read-only"));
     editor = onScreen(std::move(editor));
@@ -124,7 +119,7 @@ void TestAddressEdits::typing()
         }
     }
 
-    QCOMPARE(editor->text(), text);
+    QTEST(editor->text(), "text");
     QCOMPARE(said, warning);
     // Offscreen, no widget has the focus after a message box.
     if (warning.isEmpty())
@@ -157,9 +152,7 @@ void TestAddressEdits::delegates()
 {
     QFETCH(QString, start);
     QFETCH(QString, cell);
-    QFETCH(QString, shown);
     QFETCH(QString, keys);
-    QFETCH(QString, committed);
 
     const std::unique_ptr<XmlObject> scl(makeElement("SCL"));
     XmlObject *communication = makeElement("Communication", scl.get());
@@ -183,10 +176,10 @@ void TestAddressEdits::delegates()
     const auto *combo = qobject_cast<QComboBox *>(editor);
     for (int i = 0; combo && i < combo->count(); ++i)
         choices << combo->itemText(i);
-    QCOMPARE(start == "MAC" ? qobject_cast<QMacAddressEdit *>(editor)->text() : choices.join('|'), shown);
+    QTEST(start == "MAC" ? qobject_cast<QMacAddressEdit *>(editor)->text() : choices.join('|'), "shown");
     typeKeys(editor, keys);
     commitEditor(editor);
-    QCOMPARE(table->item(0, 0)->text(), committed);
+    QTEST(table->item(0, 0)->text(), "committed");
 }
 
 QTEST_MAIN(TestAddressEdits)

@@ -80,7 +80,6 @@ void TestCli::commands_data()
     QTest::newRow("schema child") << QStringList{"schema", "IED"} << 0 << "\nchild\tAccessPoint\tunbounded\n";
     QTest::newRow("schema pattern") << QStringList{"schema", "--simple", "tRestrName1stU"} << 0
                                     << "pattern\t[A-Z][\\d,A-Za-z]*\n";
-    QTest::newRow("schema enumeration") << QStringList{"schema", "--simple", "tFCEnum"} << 0 << "enumeration\tST\n";
     QTest::newRow("schema unique") << QStringList{"schema", "--unique", "uniqueLNInLDevice"} << 0
                                    << "selector\t./scl:LN\nfield\t@inst\nfield\t@lnClass\nfield\t@prefix\n";
     QTest::newRow("schema unknown element") << QStringList{"schema", "NoSuchElement"} << 1 << "";

@@ -3,13 +3,12 @@
 #include "guitestsupport.h"
 #include "nvprocess.h"
 
-#include <QAction>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QSettings>
 #include <QTextEdit>
 
-// The process layer behind the Update action, the action itself and the feedback mail.
+// The process layer behind the Update action, and the feedback mail.
 class TestPeripherals : public QObject
 {
     Q_OBJECT
@@ -18,7 +17,6 @@ private slots:
     void initTestCase() { initGuiTests(); }
     void systemExecRunsOnlyAnExactProgramFile();
     void findProcessMatchesWholeNamesOfOthers();
-    void updateWithoutUpdaterOnlyWarns();
     void feedbackChecksBeforeSending();
     void feedbackMail_data();
     void feedbackMail();
@@ -92,16 +90,6 @@ void TestPeripherals::findProcessMatchesWholeNamesOfOthers()
     QVERIFY(!process.findProcess(pid, parentPid, "x" + name));
     sleeper.kill();
     sleeper.waitForFinished();
-}
-
-void TestPeripherals::updateWithoutUpdaterOnlyWarns()
-{
-    openWindow();
-    QVERIFY(!QFile::exists(QCoreApplication::applicationDirPath() + "/Update.exe"));
-    window->findChild<QAction *>("actionUpdate")->trigger();
-    QCOMPARE(logged.filter(QRegularExpression("^File\\[")),
-             QStringList(QString("File[%1/Update.exe] is not exists!").arg(QCoreApplication::applicationDirPath())));
-    closeWindow();
 }
 
 void TestPeripherals::feedbackChecksBeforeSending()

