@@ -8,9 +8,10 @@
 
 #include <QList>
 #include <QMap>
+#include <QStringList>
 
 // What the core tests share: building small trees, owning loaded documents,
-// watching progress.
+// watching progress and the log.
 
 // A new element with the given attributes, appended to parent when there is one.
 inline XmlObject *makeElement(const QString &name, XmlObject *parent = nullptr,
@@ -56,6 +57,20 @@ public:
     int maximum = -1;
     QList<int> values;
     bool cancelled = false;
+};
+
+// Records what is logged while it lives, as "LEVEL | text" with LEVEL padded to eight characters.
+struct LogRecorder
+{
+    LogRecorder() { lines.clear(); previous = qInstallMessageHandler(record); }
+    ~LogRecorder() { qInstallMessageHandler(previous); }
+    static void record(QtMsgType type, const QMessageLogContext &, const QString &text)
+    {
+        static const char *const levels[] = {"Debug   ", "Warning ", "Critical", "Fatal   ", "Info    "};
+        lines.append(QLatin1String(levels[type]) + QLatin1String(" | ") + text);
+    }
+    inline static QStringList lines;
+    QtMessageHandler previous;
 };
 
 using Document = QList<XmlObject *>;

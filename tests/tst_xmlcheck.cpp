@@ -18,21 +18,12 @@ namespace {
 
 const QString CheckDir = QStringLiteral(KESTREL_TEST_DATA "/check/");
 
-QStringList s_logged;
-void record(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    static const char *const levels[] = {"Debug   ", "Warning ", "Critical", "Fatal   ", "Info    "};
-    s_logged.append(QLatin1String(levels[type]) + QLatin1String(" | ") + text);
-}
-
 // The lines a check logs, then its result line.
 QStringList logOf(const std::function<bool()> &check)
 {
-    s_logged.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(record);
+    const LogRecorder log;
     const bool result = check();
-    qInstallMessageHandler(previous);
-    return s_logged + QStringList(QLatin1String("RESULT | ") + QLatin1String(result ? "true" : "false"));
+    return log.lines + QStringList(QLatin1String("RESULT | ") + QLatin1String(result ? "true" : "false"));
 }
 
 QStringList semanticRun(const Document &roots, Progress *progress = nullptr)

@@ -12,21 +12,6 @@ namespace {
 
 const QString DataDir = QStringLiteral(KESTREL_TEST_DATA);
 
-// Collects what the core logs, so that tests can check the messages.
-struct LogCapture
-{
-    LogCapture() { lines.clear(); previous = qInstallMessageHandler(collect); }
-    ~LogCapture() { qInstallMessageHandler(previous); }
-    static void collect(QtMsgType type, const QMessageLogContext &, const QString &text)
-    {
-        static const char *const levels[] = {"debug", "warning", "critical", "fatal", "info"};
-        lines.append(QLatin1String(levels[type]) + QLatin1String(": ") + text);
-    }
-    static QStringList lines;
-    QtMessageHandler previous;
-};
-QStringList LogCapture::lines;
-
 QString readAll(const QString &fileName)
 {
     QFile file(fileName);
@@ -156,7 +141,7 @@ void TestXmlReader::roundTrip()
     QFETCH(QStringList, facts);
     QVERIFY2(!facts.isEmpty(), "every fixture lists its facts in EXPECTED.txt");
 
-    LogCapture log;
+    LogRecorder log;
     DocumentOwner loaded(XmlReader::load(file));
     QVERIFY2(!loaded.roots.isEmpty(), qPrintable(log.lines.join('\n')));
 
@@ -210,7 +195,7 @@ void TestXmlReader::badInput()
 {
     QFETCH(QString, file);
     QFETCH(QString, reason);
-    LogCapture log;
+    LogRecorder log;
     ProgressSpy progress;
     QElapsedTimer timer;
     timer.start(); // the entity expansion once took minutes, or aborted
@@ -219,7 +204,7 @@ void TestXmlReader::badInput()
     QVERIFY(roots.isEmpty());
     QVERIFY(progress.cancelled);
     QCOMPARE(log.lines.size(), 1);
-    QVERIFY2(log.lines.first().startsWith("critical: Xml Syntax error at line:") && log.lines.first().contains(reason),
+    QVERIFY2(log.lines.first().startsWith("Critical | Xml Syntax error at line:") && log.lines.first().contains(reason),
              qPrintable(log.lines.first()));
 }
 
@@ -244,9 +229,9 @@ void TestXmlReader::writtenFormat()
     makeElement("LN0", scl.get(), {{"inst", ""}, {"desc", ""}, {"lnClass", "LLN0"}});
 
     const QString file = temp("format.scd");
-    LogCapture log;
+    LogRecorder log;
     QVERIFY(XmlReader::save(file, {scl.get()}));
-    QCOMPARE(log.lines, QStringList("warning: Save file " + file + ": 3 characters that XML cannot hold were left out."));
+    QCOMPARE(log.lines, QStringList("Warning  | Save file " + file + ": 3 characters that XML cannot hold were left out."));
     QCOMPARE(readAll(file), QStringLiteral(
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<?acme-editor view=\"tree\"?>\n"
@@ -311,14 +296,14 @@ void TestXmlReader::failedSaveKeepsOldFile()
     const struct rlimit limited = {sizeLimit > 0 ? rlim_t(sizeLimit) : old.rlim_cur, old.rlim_max};
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    LogCapture log;
+    LogRecorder log;
     const bool saved = XmlReader::save(temp(target), {root.get()});
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!saved);
     QCOMPARE(log.lines.size(), 1);
-    QVERIFY2(log.lines.first().startsWith("critical: Save file " + temp(target)), qPrintable(log.lines.first()));
+    QVERIFY2(log.lines.first().startsWith("Critical | Save file " + temp(target)), qPrintable(log.lines.first()));
     QCOMPARE(readAll(temp("plain.txt")), QString("old content"));
     QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{"plain.txt"});
 }

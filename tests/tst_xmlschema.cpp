@@ -1,3 +1,4 @@
+#include "testtree.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
 #include "xmlschema.h"
@@ -9,23 +10,6 @@
 #include <QtTest>
 
 namespace {
-
-QStringList debugLines;
-void captureDebug(QtMsgType type, const QMessageLogContext &, const QString &text)
-{
-    if (type == QtDebugMsg)
-        debugLines.append(text);
-}
-
-// The debug lines logged while run() runs.
-QStringList debugOf(const std::function<void()> &run)
-{
-    debugLines.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(captureDebug);
-    run();
-    qInstallMessageHandler(previous);
-    return debugLines;
-}
 
 // An element and its subtree on one line: name, "name" attribute, text, children in brackets.
 QString outline(const XmlObject *element)
@@ -63,7 +47,6 @@ class TestXmlSchema : public QObject
 
 private slots:
     void initTestCase();
-    void declarations_data();
     void declarations();
     void laterFilesReplaceEarlierDefinitionsUnionsJoinThem();
     void readerConstructs();
@@ -90,30 +73,16 @@ void TestXmlSchema::cleanupTestCase()
     qDeleteAll(m_document);
 }
 
-void TestXmlSchema::declarations_data()
-{
-    QTest::addColumn<QString>("element");
-    QTest::addColumn<QStringList>("attributes"); // all, in order
-    QTest::addColumn<QStringList>("children");   // the first ones, in order
-
-    // A derived type's own attributes and children come before its base's.
-    QTest::newRow("LN0") << "LN0" << QStringList{"lnClass", "inst", "lnType", "desc"}
-                         << QStringList{"GSEControl", "SampledValueControl", "SettingControl", "SCLControl", "Log",
-                                        "DataSet", "ReportControl", "LogControl", "DOI", "Inputs", "Text", "Private"};
-    QTest::newRow("SCL") << "SCL" << QStringList{"xsi:schemaLocation", "xmlns", "xmlns:xsi"}
-                         << QStringList{"Header", "Substation", "Communication", "IED", "DataTypeTemplates"};
-}
-
 void TestXmlSchema::declarations()
 {
-    QFETCH(QString, element);
-    QFETCH(QStringList, attributes);
-    QFETCH(QStringList, children);
-
-    const XsComplex *type = schema->complexTypeOf(element);
-    QVERIFY(type);
-    QCOMPARE(attributeNames(type), attributes);
-    QCOMPARE(elementNames(type).mid(0, children.size()), children);
+    // A derived type's own attributes and children come before its base's.
+    QCOMPARE(attributeNames(schema->complexTypeOf("LN0")), QStringList({"lnClass", "inst", "lnType", "desc"}));
+    QCOMPARE(elementNames(schema->complexTypeOf("LN0")).mid(0, 12),
+             QStringList({"GSEControl", "SampledValueControl", "SettingControl", "SCLControl", "Log", "DataSet",
+                          "ReportControl", "LogControl", "DOI", "Inputs", "Text", "Private"}));
+    QCOMPARE(attributeNames(schema->complexTypeOf("SCL")), QStringList({"xsi:schemaLocation", "xmlns", "xmlns:xsi"}));
+    QCOMPARE(elementNames(schema->complexTypeOf("SCL")).mid(0, 5),
+             QStringList({"Header", "Substation", "Communication", "IED", "DataTypeTemplates"}));
 }
 
 void TestXmlSchema::laterFilesReplaceEarlierDefinitionsUnionsJoinThem()
@@ -138,12 +107,11 @@ void TestXmlSchema::readerConstructs()
 {
     const QString path = QStringLiteral(KESTREL_TEST_DATA "/schema/probe.xsd");
 
-    const QStringList lines = debugOf([&] {
-        QVERIFY(schema->parse(path));
-        QVERIFY(!schema->parse(QStringLiteral(KESTREL_TEST_DATA "/schema/absent.xsd")));
-    });
-    QVERIFY(lines.filter("annotation").isEmpty());
-    QVERIFY(lines.first().startsWith("[Schema check]XSD File " + path + ":3 mystery unhandled"));
+    const LogRecorder log;
+    QVERIFY(schema->parse(path));
+    QVERIFY(!schema->parse(QStringLiteral(KESTREL_TEST_DATA "/schema/absent.xsd")));
+    QVERIFY(log.lines.filter("annotation").isEmpty());
+    QVERIFY(log.lines.first().startsWith("Debug    | [Schema check]XSD File " + path + ":3 mystery unhandled"));
     QCOMPARE(schema->simpleType("tProbeUnion")->memberTypes,
              QStringList({"tPredefinedPTypeEnum", "tExtensionPTypeEnum"}));
     const XsComplex *probe = schema->complexType("tProbe");
@@ -156,8 +124,9 @@ void TestXmlSchema::readerConstructs()
 void TestXmlSchema::typeIndexes()
 {
     XmlObject *templates = m_document.first()->findChild("DataTypeTemplates");
-    QCOMPARE(debugOf([&] { schema->setDataTemplates(templates); }),
-             QStringList{"[Schema check]Warning: Unhandled type"});
+    const LogRecorder log;
+    schema->setDataTemplates(templates);
+    QCOMPARE(log.lines, QStringList{"Debug    | [Schema check]Warning: Unhandled type"});
 
     // Two LNodeTypes may share an id when their classes differ.
     QCOMPARE(schema->lnodeTypeIndex.keys().size(), 3);
@@ -183,8 +152,9 @@ void TestXmlSchema::doiSkeleton()
              "DOI Mod(DAI ctlModel(Val=ToDo), DAI q(Val=ToDo))");
     // A type that contains itself stops instead of recursing forever.
     QCOMPARE(outline(std::unique_ptr<XmlObject>(schema->doiObject("A", "LOOP_T")).get()), "DOI A(SDI phsA)");
-    QCOMPARE(debugOf([&] { QVERIFY(schema->doiObject("X", "NoSuchType") == nullptr); }),
-             QStringList{"Fail to find DOType NoSuchType"});
+    const LogRecorder log;
+    QVERIFY(schema->doiObject("X", "NoSuchType") == nullptr);
+    QCOMPARE(log.lines, QStringList{"Debug    | Fail to find DOType NoSuchType"});
 }
 
 void TestXmlSchema::linksInstancesToTypes()
