@@ -115,8 +115,6 @@ void TestIedView::openingShowsOneViewPerIed()
     // An element inside an IED brings its IED's view forward.
     clickInTree(find("FCDA", "doName", "Str"));
     QCOMPARE(area->activeSubWindow(), own);
-    clickInTree(other);
-    QCOMPARE(area->subWindowList().size(), 2);
 }
 
 // Saving what the views edit is the end-to-end tests' part.
@@ -199,7 +197,6 @@ void TestIedView::buttonsMoveAndDelete()
     QCOMPARE(buttons("DataSetUpBtn", "DataSetDownBtn", "DataSetDeleteBtn"), (QList<bool>{false, false, false}));
     clickRow("DataSetTableWidget", dsA);
     QCOMPARE(buttons("DataSetUpBtn", "DataSetDownBtn", "DataSetDeleteBtn"), (QList<bool>{false, true, true}));
-    QCOMPARE(widget("FcdaTableWidget")->rowCount(), 4);
     clickButton("DataSetDeleteBtn");
     QCOMPARE(m_prompt->asked, QStringList{"Delete the element, whether to continue ?"});
     QVERIFY(!m_ln0->children.contains(dsA));

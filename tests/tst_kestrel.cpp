@@ -120,16 +120,12 @@ void TestKestrel::longOperationKeepsCommandsAway()
     // and something else logs; the event loop must turn all the same.
     m_prompt->answers = {false, false};
     bool clickedWhileBusy = false;
-    QTimer user;
-    user.setSingleShot(true);
-    connect(&user, &QTimer::timeout, [&] {
+    const QPoint onClose = closeButton->mapTo(window, closeButton->rect().center());
+    QTimer::singleShot(0, [&] {
         clickedWhileBusy = QApplication::activeModalWidget() != nullptr;
-
-        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
-                          closeButton->mapTo(window, closeButton->rect().center()));
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, onClose);
         qWarning("logged during the check");
     });
-    user.start(0);
     action("actionCheckTemplate")->trigger();
 
     QVERIFY(clickedWhileBusy);
@@ -140,7 +136,7 @@ void TestKestrel::longOperationKeepsCommandsAway()
     auto *log = window->findChild<QTableWidget *>("logTableWidget");
     QVERIFY(!log->findItems("logged during the check", Qt::MatchContains).isEmpty());
     // The same click, once the check is done, closes the file.
-    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, closeButton->mapTo(window, closeButton->rect().center()));
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, onClose);
     QVERIFY(window->document().isEmpty());
 }
 

@@ -34,7 +34,6 @@ private slots:
 
     void rowPerLevel_data();
     void rowPerLevel();
-    void tableHoldsAtMost1001Rows();
 
     void checkLine_data();
     void checkLine();
@@ -173,22 +172,6 @@ void TestLogPanels::rowPerLevel()
     QVERIFY2(stamp >= before.addMSecs(-1) && stamp <= after, qPrintable(log.item(0, 1)->text()));
     QVERIFY(!log.item(0, 0)->icon().isNull());
     QVERIFY(logged().endsWith(" | IED P1 <renamed>\r\n"));
-}
-
-void TestLogPanels::tableHoldsAtMost1001Rows()
-{
-    sclLog log;
-    for (int i = 1; i <= 1001; ++i)
-        log.output(QtDebugMsg, context(), QString("message %1").arg(i));
-    QCOMPARE(log.rowCount(), 1001);
-    QCOMPARE(log.item(1000, 2)->text(), QString("message 1001"));
-
-    log.output(QtWarningMsg, context(), "message 1002");
-    QCOMPARE(log.rowCount(), 1);
-    QCOMPARE(log.item(0, 2)->text(), QString("message 1002"));
-    QCOMPARE(log.item(0, 0)->text(), QString("Warning"));
-    // The file keeps what the table let go.
-    QCOMPARE(logged().count('\n'), 1002);
 }
 
 void TestLogPanels::checkLine_data()
