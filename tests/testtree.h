@@ -9,9 +9,10 @@
 #include <QList>
 #include <QMap>
 #include <QStringList>
+#include <QtTest>
 
 // What the core tests share: building small trees, owning loaded documents,
-// watching progress and the log.
+// watching progress and the log, reading and writing whole files.
 
 // A new element with the given attributes, appended to parent when there is one.
 inline XmlObject *makeElement(const QString &name, XmlObject *parent = nullptr,
@@ -72,6 +73,20 @@ struct LogRecorder
     inline static QStringList lines;
     QtMessageHandler previous;
 };
+
+// The text of a file, empty when it cannot be read.
+inline QString readAll(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+inline void writeFile(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
 
 using Document = QList<XmlObject *>;
 

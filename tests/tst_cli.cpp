@@ -1,4 +1,5 @@
-#include <QtTest>
+#include "testtree.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -104,13 +105,10 @@ void TestCli::commands()
 void TestCli::checkOutput()
 {
     // A copy of a file in which the second IED takes the first one's name.
-    QFile clean(DataDir + "/good/substation.scd");
-    QVERIFY(clean.open(QIODevice::ReadOnly));
-    const QString text = QString::fromUtf8(clean.readAll()).replace("name=\"Q01_BCU\"", "name=\"Q01_PROT\"");
+    const QString clean = DataDir + "/good/substation.scd";
+    const QString text = readAll(clean).replace("name=\"Q01_BCU\"", "name=\"Q01_PROT\"");
     const QString faulty = m_dir.filePath("dup.scd");
-    QFile out(faulty);
-    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(text.toUtf8()) > 0);
-    out.close();
+    writeFile(faulty, text.toUtf8());
 
     const Result plain = run({"check", "semantic", faulty});
     QCOMPARE(plain.exitCode, 1);
@@ -132,7 +130,7 @@ void TestCli::checkOutput()
     QCOMPARE(reported, 2);
 
     const QString cleaned = m_dir.filePath("cleaned.scd");
-    QCOMPARE(run({"check", "templates", clean.fileName(), "-o", cleaned}).exitCode, 0);
+    QCOMPARE(run({"check", "templates", clean, "-o", cleaned}).exitCode, 0);
     QVERIFY(QFileInfo::exists(cleaned));
 }
 

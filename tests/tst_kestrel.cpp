@@ -105,11 +105,8 @@ void TestKestrel::longOperationKeepsCommandsAway()
                          "<DOType id=\"D%1\" cdc=\"SPS\"><DA name=\"stVal\" bType=\"BOOLEAN\" fc=\"ST\"/></DOType>")
                          .arg(i);
     const QString file = m_dir->filePath("unused.scd");
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(QString("<SCL xmlns=\"http://www.iec.ch/61850/2003/SCL\"><Header id=\"h\"/>"
-                      "<DataTypeTemplates>%1</DataTypeTemplates></SCL>").arg(types).toUtf8());
-    out.close();
+    writeFile(file, QString("<SCL xmlns=\"http://www.iec.ch/61850/2003/SCL\"><Header id=\"h\"/>"
+                            "<DataTypeTemplates>%1</DataTypeTemplates></SCL>").arg(types).toUtf8());
     QVERIFY(window->openFile(file));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));

@@ -1,10 +1,10 @@
 #include "logfile.h"
 #include "sclcheck.h"
 #include "scllog.h"
+#include "testtree.h"
 
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QtTest>
 
 #include <memory>
 #include <vector>
@@ -104,9 +104,8 @@ void TestLogPanels::eachHourHasItsOwnFile()
         QVERIFY(LogFile::write(QDateTime(QDate(2024, 12, 31), time), QtDebugMsg, context(), time.toString()));
     QCOMPARE(QDir(logFolder()).entryList(QDir::Files, QDir::Name),
              QStringList({"2024-12-31-09.log", "2024-12-31-10.log"}));
-    QFile ten(QDir(logFolder()).filePath("2024-12-31-10.log"));
-    QVERIFY(ten.open(QIODevice::ReadOnly));
-    QCOMPARE(ten.readAll(), QByteArray("2024-12-31 10:00:00 000 | Debug    | src/kestrel.cpp:12 | 10:00:00\r\n"));
+    QCOMPARE(readAll(QDir(logFolder()).filePath("2024-12-31-10.log")),
+             QString("2024-12-31 10:00:00 000 | Debug    | src/kestrel.cpp:12 | 10:00:00\r\n"));
     QCOMPARE(logged().count('\n'), 3);
 }
 
@@ -118,13 +117,11 @@ void TestLogPanels::fallsBackToUserFolderThenToThePanelsAlone()
     LogFile::setDirectory(blocker.fileName() + "/log");
     const QString fallback = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/log";
     QCOMPARE(LogFile::directory(), fallback);
-    QFile written(fallback + "/1999-12-31-23.log");
-    written.remove();
+    const QString written = fallback + "/1999-12-31-23.log";
+    QFile::remove(written);
     QVERIFY(LogFile::write(QDateTime(QDate(1999, 12, 31), QTime(23, 59)), QtWarningMsg, context(), "kept"));
-    QVERIFY(written.open(QIODevice::ReadOnly));
-    QCOMPARE(written.readAll(), QByteArray("1999-12-31 23:59:00 000 | Warning  | src/kestrel.cpp:12 | kept\r\n"));
-    written.close();
-    QVERIFY(written.remove());
+    QCOMPARE(readAll(written), QString("1999-12-31 23:59:00 000 | Warning  | src/kestrel.cpp:12 | kept\r\n"));
+    QVERIFY(QFile::remove(written));
     QDir().rmdir(fallback);
 
     // In test mode the per-user folder lies under the home folder, which now is a file too.

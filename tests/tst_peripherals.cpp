@@ -30,11 +30,8 @@ namespace {
 // An executable shell script at path that touches marker when it runs.
 void writeScript(const QString &path, const QString &marker)
 {
-    QFile script(path);
-    QVERIFY(script.open(QIODevice::WriteOnly));
-    script.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
-    script.close();
-    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    writeFile(path, QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(marker).toUtf8());
+    QFile(path).setPermissions(QFile(path).permissions() | QFile::ExeOwner);
 }
 
 // Types the question and the name, then presses Send, as a user would.

@@ -2,8 +2,6 @@
 #include "xmlreader.h"
 #include "xmltemplatemerge.h"
 
-#include <QtTest>
-
 #include <memory>
 
 // The document is good/substation.scd; wizard/templates.icd brings types

@@ -1,9 +1,5 @@
 #include "testtree.h"
-#include "xmlcheck.h"
 #include "xmlreader.h"
-#include "xmlschema.h"
-
-#include <QtTest>
 
 #include <algorithm>
 
@@ -43,10 +39,8 @@ QStringList templateRun(const Document &roots, QList<XmlObject *> &removed)
 
 QStringList expectedLines(const QString &name)
 {
-    QFile file(CheckDir + QLatin1String("EXPECTED/") + name + QLatin1String(".txt"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    return readAll(CheckDir + QLatin1String("EXPECTED/") + name + QLatin1String(".txt"))
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
 XmlObject *dataTypeTemplates(const Document &roots)

@@ -1,14 +1,12 @@
 #include "dlgcomparexml.h"
 #include "dlgxmlview.h"
 #include "testtree.h"
-#include "xmlobject.h"
 #include "xmlreader.h"
 
 #include <QLabel>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
-#include <QtTest>
 
 #include <memory>
 
@@ -39,11 +37,8 @@ QStringList yellowLines(const QDialog &dialog, const char *pane)
 Tree parse(const QString &text)
 {
     QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("view.xml")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.toUtf8()) < 0)
-        return Tree();
-    file.close();
-    const QList<XmlObject *> roots = XmlReader::load(file.fileName());
+    writeFile(dir.filePath(QStringLiteral("view.xml")), text.toUtf8());
+    const QList<XmlObject *> roots = XmlReader::load(dir.filePath(QStringLiteral("view.xml")));
     return Tree(roots.size() == 1 ? roots.first() : nullptr);
 }
 

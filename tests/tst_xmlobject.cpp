@@ -1,7 +1,4 @@
 #include "testtree.h"
-#include "xmlobject.h"
-
-#include <QtTest>
 
 class TestXmlObject : public QObject
 {

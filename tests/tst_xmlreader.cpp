@@ -3,27 +3,12 @@
 #include "testtree.h"
 #include "xmlreader.h"
 
-#include <QtTest>
-
 #include <csignal>
 #include <sys/resource.h>
 
 namespace {
 
 const QString DataDir = QStringLiteral(KESTREL_TEST_DATA);
-
-QString readAll(const QString &fileName)
-{
-    QFile file(fileName);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-void writeFile(const QString &fileName, const QByteArray &bytes)
-{
-    QFile file(fileName);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
-}
 
 void walk(const Document &roots, const std::function<void(XmlObject *)> &visit)
 {

@@ -1,13 +1,9 @@
 #include "testtree.h"
-#include "xmlobject.h"
 #include "xmlreader.h"
-#include "xmlschema.h"
 #include "xsattrib.h"
 #include "xscomplex.h"
 #include "xselement.h"
 #include "xssimple.h"
-
-#include <QtTest>
 
 namespace {
 
