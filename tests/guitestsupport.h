@@ -1,8 +1,8 @@
 #ifndef GUITESTSUPPORT_H
 #define GUITESTSUPPORT_H
 
-// What the widget tests share: a main window with recorded messages and scripted answers,
-// writable fixture copies, the import wizard on show, table lookups, the check of a saved file.
+// What the widget tests share: a main window and its views, with recorded messages and scripted answers,
+// writable fixture copies, the import wizard on show, table lookups, the semantic check's findings.
 
 #include "attribute.h"
 #include "guiresources.h"
@@ -18,6 +18,8 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 
 // Answers the window's questions as a test says, and remembers what was asked.
@@ -186,25 +188,6 @@ inline QStringList semanticFindings(const Document &roots)
     XmlCheck::instance()->semanticValidate(roots);
     XmlCheck::instance()->setRecorder(XmlCheck::Recorder());
     return findings;
-}
-
-// The file saved at path loads again, equals the fixture it was copied from
-// once expectedEdit is applied to that, and the semantic check finds nothing
-// in it that it did not find in the fixture.
-inline void verifySaved(const QString &path, const QString &fixture,
-                        const std::function<void(XmlObject *root)> &expectedEdit)
-{
-    // The checks below index other documents: the window's is indexed again, come what may.
-    const auto reindex = qScopeGuard([] { XmlCheck::instance()->indexDocument(window->document()); });
-    DocumentOwner saved(XmlReader::load(path));
-    DocumentOwner original(XmlReader::load(fixture));
-    QCOMPARE(saved.roots.size(), 1);
-    QCOMPARE(original.roots.size(), 1);
-    const QStringList before = semanticFindings(original.roots);
-    for (const QString &finding : semanticFindings(saved.roots))
-        QVERIFY2(before.contains(finding), qPrintable(finding));
-    expectedEdit(original.roots.first());
-    QVERIFY(sameTree(saved.roots.first(), original.roots.first()));
 }
 
 // A shown wizard on the window's document, wide enough for every table column.

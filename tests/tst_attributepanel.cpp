@@ -1,9 +1,6 @@
 #include "sclied.h"
 #include "guitestsupport.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
-
 // The attribute panel as the user meets it: an element clicked in the tree,
 // a value double-clicked, typed over and confirmed with Enter.
 

@@ -1,11 +1,7 @@
 #include "guitestsupport.h"
 #include "modifyrecord.h"
-#include "sclcommunication.h"
-#include "sclsubnetwork.h"
 #include "scltableview.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTabWidget>
 
 namespace {
@@ -135,14 +131,18 @@ void TestCommViews::editedCellsWriteTheirElement()
     QCOMPARE(records(), record.isEmpty() ? QStringList() : QStringList{record});
     QCOMPARE(m_prompt->warnings.size(), record.isEmpty() ? 1 : 0);
 
-    auto *save = action("actionSave");
-    QCOMPARE(save->isEnabled(), !record.isEmpty());
-    if (!record.isEmpty()) {
-        save->trigger();
-        verifySaved(m_file, CommFixture, [&](XmlObject *original) {
-            ModifyRecord::write(samePlace(element, original), attribute, stored);
-        });
-    }
+    QCOMPARE(action("actionSave")->isEnabled(), !record.isEmpty());
+    if (record.isEmpty())
+        return;
+    // Saved, the file is the fixture with the edit, and the check finds nothing in it that it did not before.
+    action("actionSave")->trigger();
+    DocumentOwner saved(XmlReader::load(m_file)), original(XmlReader::load(CommFixture));
+    QCOMPARE(saved.roots.size(), 1);
+    const QStringList before = semanticFindings(original.roots);
+    for (const QString &finding : semanticFindings(saved.roots))
+        QVERIFY2(before.contains(finding), qPrintable(finding));
+    ModifyRecord::write(samePlace(element, original.roots.first()), attribute, stored);
+    QVERIFY(sameTree(saved.roots.first(), original.roots.first()));
 }
 
 void TestCommViews::deleteTakesOutElementAndItsView()

@@ -1,6 +1,5 @@
 #include "guitestsupport.h"
 
-#include <QMdiSubWindow>
 #include <QXmlStreamReader>
 
 // Realistic files of three editions (tests/data/e2e), opened in the real

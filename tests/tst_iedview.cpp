@@ -5,8 +5,6 @@
 
 #include <QAbstractSpinBox>
 #include <QCheckBox>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>

@@ -2,8 +2,6 @@
 #include "guitestsupport.h"
 
 #include <QDockWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QTranslator>

@@ -1,5 +1,4 @@
 #include "guitestsupport.h"
-#include "xmlwizardconnectedaps.h"
 
 #include <QLabel>
 #include <QTextEdit>

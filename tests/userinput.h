@@ -16,12 +16,6 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-// What the user sees of an item's rectangle: wide items reach past the viewport.
-inline QRect visiblePart(const QAbstractScrollArea *view, const QRect &rect)
-{
-    return rect.intersected(view->viewport()->rect());
-}
-
 // The element's item in its tree, its ancestors expanded (which builds the items inside an IED).
 inline QTreeWidgetItem *treeItemOf(const XmlObject *element)
 {
@@ -39,8 +33,9 @@ inline QTreeWidgetItem *treeItemOf(const XmlObject *element)
 
 inline QPoint centreOf(const QTreeWidgetItem *item)
 {
+    // What the user sees of it: wide items reach past the viewport.
     const QTreeWidget *tree = item->treeWidget();
-    return visiblePart(tree, tree->visualItemRect(item)).center();
+    return tree->visualItemRect(item).intersected(tree->viewport()->rect()).center();
 }
 
 inline bool clickInTree(const XmlObject *element)
@@ -101,7 +96,7 @@ inline QPoint centreOf(const QTableWidgetItem *cell)
 {
     QTableWidget *table = cell->tableWidget();
     table->scrollToItem(cell);
-    return visiblePart(table, table->visualItemRect(cell)).center();
+    return table->visualItemRect(cell).intersected(table->viewport()->rect()).center();
 }
 
 inline void clickCell(const QTableWidgetItem *cell)
