@@ -211,7 +211,6 @@ void TestKestrel::drops_data()
     QTest::newRow("one scd") << QStringList{"d.scd"} << QString();
     QTest::newRow("upper case") << QStringList{"d.SCD"} << QString();
     QTest::newRow("mixed case") << QStringList{"d.Scd"} << "Please drag and drop the SCL file.";
-    QTest::newRow("wrong extension") << QStringList{"d.txt"} << "Please drag and drop the SCL file.";
     QTest::newRow("two files") << QStringList{"d.scd", "e.scd"} << "Drag and drop file number can not be more than 1.";
     QTest::newRow("none") << QStringList{} << "Not found drag and drop file.";
 }

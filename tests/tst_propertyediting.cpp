@@ -143,8 +143,7 @@ void TestPropertyEditing::valueRowAndOptionalValues()
 {
     // Empty optional values are kept; a later row of the same name wins.
     Dialog dialog({{"name", "tName", "Val1", 0}, {"desc", "xs:normalizedString", "", 1}, {"value", "", "42", 1},
-                   {"desc", "xs:normalizedString", "later", 1}},
-                  "Test");
+                   {"desc", "xs:normalizedString", "later", 1}}, "Test");
     dialog.click("okBtn");
     QCOMPARE(dialog.dialog.result(), int(QDialog::Accepted));
     const QMap<QString, QString> values{{"name", "Val1"}, {"desc", "later"}};
@@ -248,9 +247,6 @@ void TestPropertyEditing::addedRowNames()
     QCOMPARE(dialog.dialog.result() == QDialog::Accepted, accepted);
     QCOMPARE(dialog.dialog.values().value(name), accepted ? QStringLiteral("x") : QString());
     QCOMPARE(dialog.prompt->informed.size(), accepted ? 0 : 1);
-    const QString refusal = dialog.prompt->informed.value(0);
-    QVERIFY2(accepted || refusal.startsWith(QStringLiteral("[%1] is not a valid attribute name").arg(name)),
-             qPrintable(refusal));
 }
 
 // Blanks alone are refused; around a name they are dropped.

@@ -193,10 +193,9 @@ void TestWizardAccessPoints::nextValidatesThenPrepares_data()
 void TestWizardAccessPoints::nextValidatesThenPrepares()
 {
     QFETCH(QStringList, steps);
-    QFETCH(QStringList, outcome);
     for (const QString &step : steps)
         apply(step);
-    QCOMPARE(next(), outcome);
+    QTEST(next(), "outcome");
 }
 
 void TestWizardAccessPoints::addressesCarryTheirParameters()

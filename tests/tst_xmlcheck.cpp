@@ -43,11 +43,6 @@ QStringList expectedLines(const QString &name)
             .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-XmlObject *dataTypeTemplates(const Document &roots)
-{
-    return roots.first()->findChild(QStringLiteral("DataTypeTemplates"));
-}
-
 // "KIND id" of type elements, in order.
 QStringList typeNames(const QList<XmlObject *> &types)
 {
@@ -109,7 +104,7 @@ void TestXmlCheck::templateCheck()
     const QStringList expected = expectedLines(name);
     DocumentOwner document(XmlReader::load(CheckDir + name + QLatin1String(".scd")));
     QVERIFY(!document.roots.isEmpty());
-    QStringList types = typeNames(dataTypeTemplates(document.roots)->children);
+    QStringList types = typeNames(document.roots.first()->findChild("DataTypeTemplates")->children);
 
     QList<XmlObject *> removed;
     QCOMPARE(templateRun(document.roots, removed), expected);
@@ -124,14 +119,14 @@ void TestXmlCheck::templateCheck()
     }
     for (const QString &type : deleted)
         QVERIFY(types.removeOne(type));
-    QCOMPARE(typeNames(dataTypeTemplates(document.roots)->children), types);
+    QCOMPARE(typeNames(document.roots.first()->findChild("DataTypeTemplates")->children), types);
     QCOMPARE(typeNames(removed), deleted);
 
     // Saved and loaded again, the file keeps what was left, and that is all in use.
     QTemporaryDir dir;
     QVERIFY(XmlReader::save(dir.filePath(QStringLiteral("checked.scd")), document.roots));
     DocumentOwner reloaded(XmlReader::load(dir.filePath(QStringLiteral("checked.scd"))));
-    QCOMPARE(typeNames(dataTypeTemplates(reloaded.roots)->children), types);
+    QCOMPARE(typeNames(reloaded.roots.first()->findChild("DataTypeTemplates")->children), types);
     QCOMPARE(templateRun(reloaded.roots, removed).last(), QStringLiteral("RESULT | true"));
     qDeleteAll(removed);
 }
@@ -141,7 +136,7 @@ void TestXmlCheck::semanticCheckSeesEditsSinceTheLoad()
     // Semantic check: a logical node of a type added after the load resolves,
     // and so do its data references.
     DocumentOwner document(XmlReader::load(CheckDir + QLatin1String("clean.scd")));
-    XmlObject *templates = dataTypeTemplates(document.roots);
+    XmlObject *templates = document.roots.first()->findChild("DataTypeTemplates");
     makeElement("DO", makeElement("LNodeType", templates, {{"id", "CSWI_T"}, {"lnClass", "CSWI"}}),
                 {{"name", "Pos"}, {"type", "DPC_T"}});
     XmlObject *device = document.roots.first()->findDescendant("LDevice");

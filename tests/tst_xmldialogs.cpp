@@ -18,8 +18,6 @@ using Tree = std::unique_ptr<XmlObject>;
 QStringList yellowLines(const QDialog &dialog, const char *pane)
 {
     const auto *edit = dialog.findChild<QTextEdit *>(pane);
-    if (!edit)
-        return {QStringLiteral("no pane %1").arg(pane)};
     QStringList marked;
     for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -135,15 +133,13 @@ void TestXmlDialogs::compare()
 {
     QFETCH(QString, icd);
     QFETCH(QString, scd);
-    QFETCH(QStringList, icdMarked);
-    QFETCH(QStringList, scdMarked);
 
     const Tree icdType = parse(icd);
     const Tree scdType = parse(scd);
     QVERIFY(icdType && scdType);
     const DlgCompareXml dialog(icdType.get(), scdType.get());
-    QCOMPARE(yellowLines(dialog, "icdTextEdit"), icdMarked);
-    QCOMPARE(yellowLines(dialog, "scdTextEdit"), scdMarked);
+    QTEST(yellowLines(dialog, "icdTextEdit"), "icdMarked");
+    QTEST(yellowLines(dialog, "scdTextEdit"), "scdMarked");
     // The ids name the two types, shown as they are, not as markup.
     QCOMPARE(dialog.findChild<QLabel *>("icdLabel")->text(), icdType->attribute("id"));
     QCOMPARE(dialog.findChild<QLabel *>("scdLabel")->text(), scdType->attribute("id"));
