@@ -189,7 +189,7 @@ void TestPropertyEditing::okRefuses()
     QList<PropertyRow> rows;
     for (int i = 0; i + 1 < namesAndValues.size(); i += 2) {
         const bool required = namesAndValues.at(i).startsWith('*');
-        rows.append({namesAndValues.at(i).mid(required ? 1 : 0), QString(), namesAndValues.at(i + 1), required ? 0 : 1});
+        rows.append({QString(namesAndValues.at(i)).remove('*'), QString(), namesAndValues.at(i + 1), required ? 0 : 1});
     }
     Dialog dialog(rows, elementName, parent.get());
     dialog.click("okBtn");

@@ -84,7 +84,8 @@ void TestTemplateMerge::addTypes_data()
     row("new ones in ICD order", Merge::EnumTypeKind, "", TypeRevision::Ignore, {"EnumType NEW_B", "EnumType NEW_A"});
     row("a class of its own is new", Merge::LNodeTypeKind, "", TypeRevision::Ignore,
         {"LNodeType NW_PTOC", "LNodeType NEW_GGIO"});
-    row("prefixed", Merge::EnumTypeKind, "Beh", TypeRevision::Prefix, {"EnumType K_Beh", "EnumType NEW_B", "EnumType NEW_A"});
+    row("prefixed", Merge::EnumTypeKind, "Beh", TypeRevision::Prefix,
+        {"EnumType K_Beh", "EnumType NEW_B", "EnumType NEW_A"});
     row("replaced, to the end", Merge::DOTypeKind, "SPS_Std", TypeRevision::Replace,
         {"DOType SPS_Std", "DOType NEW_DPC", "DOType Beh"});
 }

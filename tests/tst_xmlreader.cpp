@@ -216,7 +216,8 @@ void TestXmlReader::writtenFormat()
     const QString file = temp("format.scd");
     LogRecorder log;
     QVERIFY(XmlReader::save(file, {scl.get()}));
-    QCOMPARE(log.lines, QStringList("Warning  | Save file " + file + ": 3 characters that XML cannot hold were left out."));
+    QCOMPARE(log.lines,
+             QStringList("Warning  | Save file " + file + ": 3 characters that XML cannot hold were left out."));
     QCOMPARE(readAll(file), QStringLiteral(
             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
             "<?acme-editor view=\"tree\"?>\n"
