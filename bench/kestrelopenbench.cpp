@@ -15,6 +15,7 @@
 #include "xmltreeitem.h"
 
 #include <QApplication>
+#include <QMdiArea>
 #include <QComboBox>
 #include <QMdiSubWindow>
 #include <QTableWidget>
@@ -131,7 +132,7 @@ int main(int argc, char *argv[])
         if (ied) {
             const QString title = QStringLiteral("IED - ") + ied->attribute(QStringLiteral("name"));
             const double viewMs = bestOfMs(3, [&] { window.slotXmlItemClicked(ied->treeItem); },
-                                         [&] { window.closeViews(title); });
+                                         [&] { window.mdiArea()->closeAllSubWindows(); });
             window.slotXmlItemClicked(ied->treeItem);
             auto *view = qobject_cast<sclIed *>(window.findView(title)->widget());
             const double tabsMs = bestOfMs(3, [&] { visitEveryTab(view); });

@@ -2,15 +2,16 @@
 
 #include "kestrel.h"
 #include "modifyrecord.h"
+#include "scldocument.h"
 #include "userprompt.h"
 #include "xmlobject.h"
 #include "xmlschema.h"
-#include "xmltreeitem.h"
 #include "xsattrib.h"
 #include "xscomplex.h"
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QTimer>
 
 const QColor attribute::RequiredColor(255, 253, 176);
 
@@ -117,25 +118,30 @@ void attribute::slotItemChanged(QTableWidgetItem *item)
         return;
     }
 
-    closeObjectWindows();
     XmlObject *element = object;
-    ModifyRecord::write(element, key, newValue);
-    if (element->treeItem)
-        element->treeItem->setText(0, element->label());
     const QString previous = oldText;
-    // Shows the element again: the rows are rebuilt and item is gone after this.
-    if (element->treeItem)
-        mainWindow->slotXmlItemClicked(element->treeItem);
-    ModifyRecord::attributeChanged(element, key, previous, newValue);
     oldText = newValue;
-    resizeColumnToContents(0); // the value column stretches
+    // The rows are shown again once the change has been announced: item is gone after this.
+    ModifyRecord::write(*mainWindow->sclDocument(), element, key, newValue);
+    ModifyRecord::attributeChanged(element, key, previous, newValue);
 }
 
-void attribute::closeObjectWindows()
+void attribute::follow(SclDocument *document)
 {
-    if (!object || !mainWindow)
-        return;
-    if (object->name != QLatin1String("SubNetwork") && object->name != QLatin1String("IED"))
-        return;
-    mainWindow->closeViews(QStringLiteral("%1 - %2").arg(object->name, object->attribute(QStringLiteral("name"))));
+    connect(document, &SclDocument::elementAboutToBeRemoved, this, [this](const XmlObject *element) {
+        for (const XmlObject *shown = object; shown; shown = shown->parent) {
+            if (shown == element) {
+                showObject(nullptr, nullptr);
+                return;
+            }
+        }
+    });
+    connect(document, &SclDocument::documentReset, this, [this] { showObject(nullptr, nullptr); });
+    connect(document, &SclDocument::attributeChanged, this, [this](const XmlObject *element) {
+        if (element == object)
+            QTimer::singleShot(0, this, [this, element] {
+                if (element == object)
+                    showObject(object, mainWindow);
+            });
+    });
 }

@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 class Kestrel;
+class SclDocument;
 class XmlObject;
 
 // The attribute panel: the attributes the schema declares for the selected
@@ -21,7 +22,8 @@ public:
 
     void showObject(XmlObject *element, Kestrel *window);
     void refreshTable();
-    void closeObjectWindows();
+    // Lets go of an element that leaves the document, shows the changes of the one shown.
+    void follow(SclDocument *document);
     XmlObject *shownObject() const { return object; }
 
 public slots:

@@ -5,13 +5,19 @@
 #include "dlgabout.h"
 #include "dlgemail.h"
 #include "dlgsetting.h"
+#include "editcommand.h"
+#include "elementview.h"
 #include "menuloader.h"
 #include "nvprocess.h"
 #include "sclcommunication.h"
+#include "scldocument.h"
 #include "sclhistory.h"
 #include "sclied.h"
 #include "sclsubnetwork.h"
+#include "treefollower.h"
+#include "undocommand.h"
 #include "userprompt.h"
+#include "viewfollower.h"
 #include "xmlcheck.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
@@ -35,6 +41,8 @@
 #include <QTabBar>
 #include <QThread>
 #include <QTimer>
+#include <QUndoStack>
+#include <QUndoView>
 
 const QString Kestrel::TemplateFile = QStringLiteral(":/Xml/init");
 
@@ -69,6 +77,7 @@ Kestrel::Kestrel(QWidget *parent)
     m_progress->reset();
     m_progress->hide();
 
+    setupDocument();
     setupDocks();
     connectActions();
     showBackground(true);
@@ -83,9 +92,92 @@ Kestrel::~Kestrel()
     ui->xmlTreeWidget->clear();
     ui->dataTemplateTreeWidget->clear();
     ui->instanceTreeWidget->clear();
-    XmlSchema::instance()->clearDataTemplates();
-    qDeleteAll(m_roots);
-    qDeleteAll(m_removed);
+    // Commands hold elements and the trees show them: all go before the document.
+    m_undoStack->clear();
+    m_document->setRecorder({});
+    delete m_document;
+}
+
+void Kestrel::setupDocument()
+{
+    m_document = new SclDocument;
+    m_undoStack = new QUndoStack(this);
+    m_document->setRecorder([this](std::unique_ptr<EditCommand> command) {
+        m_undoStack->push(new UndoCommand(m_document, std::move(command), [this](XmlObject *element) {
+            showElement(element);
+        }));
+    });
+    connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { setModified(!clean); });
+    auto *trees = new TreeFollower(m_document);
+    connect(trees, &TreeFollower::namesChanged, this, &Kestrel::updateCompleters);
+    connect(trees, &TreeFollower::templatesInserted, this, &Kestrel::buildTemplateTree);
+    new ViewFollower(m_document, ui->mdiArea);
+    ui->attributeTableWidget->follow(m_document);
+    // The instance tree shows copies of one data instance: they go with anything removed.
+    connect(m_document, &SclDocument::elementAboutToBeRemoved, ui->instanceTreeWidget, &QTreeWidget::clear);
+    connect(m_document, &SclDocument::documentReset, ui->instanceTreeWidget, &QTreeWidget::clear);
+
+    QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcut(QKeySequence::Undo);
+    undo->setIcon(QIcon(QStringLiteral(":/Kestrel/undo")));
+    QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)});
+    redo->setIcon(QIcon(QStringLiteral(":/Kestrel/redo")));
+    ui->menuEdit->addAction(undo);
+    ui->menuEdit->addAction(redo);
+    ui->mainToolBar->insertAction(ui->mainToolBar->actions().value(3), undo);
+    ui->mainToolBar->insertAction(ui->mainToolBar->actions().value(4), redo);
+
+    auto *history = new QUndoView(m_undoStack);
+    history->setEmptyLabel(tr("<opened file>"));
+    history->setObjectName(QStringLiteral("historyView"));
+    ui->historyDockWidget->setWidget(history);
+    ui->menuEdit->addSeparator();
+    ui->menuEdit->addAction(ui->historyDockWidget->toggleViewAction());
+}
+
+const QList<XmlObject *> &Kestrel::document() const
+{
+    return m_document->roots();
+}
+
+QString Kestrel::fileName() const
+{
+    return m_document->fileName();
+}
+
+void Kestrel::showElement(XmlObject *element)
+{
+    if (!element)
+        return;
+    // Inside an IED the items are made when it is first opened.
+    XmlObject *ied = element->enclosing(QStringLiteral("IED"));
+    if (ied && ied->treeItem)
+        XmlTreeBuilder::buildSubtree(ied->treeItem);
+    XmlObject *shown = element;
+    while (shown && !shown->treeItem)
+        shown = shown->parent;
+    if (!shown)
+        return;
+    QTreeWidget *tree = shown->treeItem->treeWidget();
+    tree->scrollToItem(shown->treeItem);
+    tree->setCurrentItem(shown->treeItem);
+    // As a click on it would: its view opens, its attributes show.
+    if (tree == ui->xmlTreeWidget)
+        slotXmlItemClicked(shown->treeItem);
+    else
+        slotDataTemplateItemClicked(shown->treeItem);
+}
+
+void Kestrel::updateCompleters()
+{
+    QStringList names;
+    QStringList ids;
+    XmlTreeBuilder::collectNames(m_document->roots(), &names, &ids);
+    setCompleter(ui->xmlTreeComboBox, m_iedCompleter, names);
+    setCompleter(ui->dataTemplateComboBox, m_typesCompleter, ids);
 }
 
 void Kestrel::setupDocks()
@@ -162,52 +254,6 @@ QMdiArea *Kestrel::mdiArea() const
     return ui->mdiArea;
 }
 
-void Kestrel::closeViews(const QString &title)
-{
-    while (QMdiSubWindow *window = findView(title)) {
-        ui->mdiArea->removeSubWindow(window);
-        window->deleteLater();
-    }
-}
-
-void Kestrel::detachElement(XmlObject *element)
-{
-    if (element->parent)
-        element->parent->children.removeOne(element);
-    m_removed.append(element);
-    // Nothing may go on editing or offering what left the document.
-    for (const XmlObject *shown = ui->attributeTableWidget->shownObject(); shown; shown = shown->parent) {
-        if (shown == element) {
-            ui->attributeTableWidget->showObject(nullptr, nullptr);
-            break;
-        }
-    }
-    ui->instanceTreeWidget->clear();
-    for (QMdiSubWindow *window : ui->mdiArea->subWindowList()) {
-        for (const XmlObject *shown = viewElement(window->widget()); shown; shown = shown->parent) {
-            if (shown == element) {
-                ui->mdiArea->removeSubWindow(window);
-                window->deleteLater();
-                break;
-            }
-        }
-    }
-    XmlSchema *schema = XmlSchema::instance();
-    const std::function<void(XmlObject *)> forgetTypes = [&](XmlObject *e) {
-        if (e->name == QLatin1String("LNodeType"))
-            schema->removeLNodeType(e);
-        else if (e->name == QLatin1String("DOType"))
-            schema->removeDOType(e);
-        else if (e->name == QLatin1String("DAType"))
-            schema->removeDAType(e);
-        else if (e->name == QLatin1String("EnumType"))
-            schema->removeEnumType(e);
-        for (XmlObject *child : e->children)
-            forgetTypes(child);
-    };
-    forgetTypes(element);
-}
-
 void Kestrel::setUserPrompt(UserPrompt *prompt)
 {
     m_prompt.reset(prompt);
@@ -237,9 +283,6 @@ void Kestrel::messageOutput(QtMsgType type, const QMessageLogContext &context, c
     // line could free the document under the operation that logs, and the
     // logger hands messages of a nested call to stderr only. Long operations
     // keep the window painting through their progress dialog instead.
-    if (text.contains(tr("Modify record")) || text.contains(QLatin1String("Modify record")))
-        setModified(true);
-
     const bool forCheck = std::any_of(sectionTags().begin(), sectionTags().end(),
                                       [&](const QString &tag) { return text.contains(tag); });
     ui->tabWidget->setCurrentIndex(forCheck ? 1 : 0);
@@ -262,12 +305,13 @@ void Kestrel::setModified(bool modified)
 {
     ui->actionSave->setEnabled(modified);
     for (QAction *action : {ui->actionCheckSchema, ui->actionCheckSemantic, ui->actionCheckTemplate})
-        action->setEnabled(!modified && !m_roots.isEmpty());
+        action->setEnabled(!modified && !m_document->isEmpty());
 }
 
 void Kestrel::updateTitle()
 {
-    setWindowTitle(m_fileName.isEmpty() ? tr("Kestrel") : tr("Kestrel") + QLatin1String(" - ") + m_fileName);
+    const QString file = m_document->fileName();
+    setWindowTitle(file.isEmpty() ? tr("Kestrel") : tr("Kestrel") + QLatin1String(" - ") + file);
 }
 
 bool Kestrel::openFile(const QString &path)
@@ -284,7 +328,6 @@ bool Kestrel::openFile(const QString &path)
         qDebug().noquote() << tr("Open file %1 succeed.").arg(path);
         setCurrentFile(path);
     }
-    m_fileName = path;
     updateTitle();
     setDocumentOpen(true);
     return true;
@@ -312,29 +355,20 @@ bool Kestrel::fileResolver(const QString &path)
 {
     // The reader sets the range itself, from the file size.
     return runLongOperation(tr("Please wait, SCL file parsing ......"), [&](Progress *progress) {
-        QList<XmlObject *> roots = XmlReader::load(path, progress);
-        if (roots.isEmpty()) {
+        if (!m_document->load(path, progress)) {
             qCritical().noquote() << tr("Open file %1 failed.").arg(path);
             return false;
         }
-        qDeleteAll(m_roots);
-        m_roots = roots;
-        refreshDocument();
+        m_undoStack->clear();
+        buildTrees();
         return true;
     });
-}
-
-void Kestrel::refreshDocument()
-{
-    XmlCheck::instance()->indexDocument(m_roots);
-    buildTrees();
-    linkTypes(m_roots);
 }
 
 void Kestrel::buildTrees()
 {
     QStringList names;
-    XmlTreeBuilder::buildSclTree(ui->xmlTreeWidget, m_roots, &names);
+    XmlTreeBuilder::buildSclTree(ui->xmlTreeWidget, m_document->roots(), &names);
     setCompleter(ui->xmlTreeComboBox, m_iedCompleter, names);
     // Open on the document's sections.
     if (QTreeWidgetItem *top = ui->xmlTreeWidget->topLevelItem(0))
@@ -345,7 +379,7 @@ void Kestrel::buildTrees()
 void Kestrel::buildTemplateTree()
 {
     QStringList ids;
-    XmlTreeBuilder::buildTemplateTree(ui->dataTemplateTreeWidget, m_roots, &ids);
+    XmlTreeBuilder::buildTemplateTree(ui->dataTemplateTreeWidget, m_document->roots(), &ids);
     setCompleter(ui->dataTemplateComboBox, m_typesCompleter, ids);
     // Open on the list of types.
     if (QTreeWidgetItem *top = ui->dataTemplateTreeWidget->topLevelItem(0)) {
@@ -400,13 +434,13 @@ void Kestrel::slotNew()
         qDebug().noquote() << tr("New file %1 failed.").arg(path);
         return;
     }
-    if (XmlObject *hitem = m_roots.first()->findDescendant(QStringLiteral("Hitem")))
+    if (XmlObject *hitem = m_document->roots().first()->findDescendant(QStringLiteral("Hitem")))
         hitem->attributes.insert(QStringLiteral("when"), QDateTime::currentDateTime().toString("yyyy-MM-dd hh:mm:ss zzz"));
     if (saveAs(path)) {
         qDebug().noquote() << tr("New file %1 succeed.").arg(path);
     } else {
         // The new document exists in memory only, bound to the file it is meant for.
-        m_fileName = path;
+        m_document->setFileName(path);
         updateTitle();
     }
 }
@@ -429,7 +463,7 @@ void Kestrel::slotSave()
 
 bool Kestrel::save()
 {
-    return saveAs(m_fileName);
+    return saveAs(m_document->fileName());
 }
 
 bool Kestrel::saveAs(const QString &path)
@@ -437,7 +471,7 @@ bool Kestrel::saveAs(const QString &path)
     if (path.isEmpty())
         return false;
     const bool saved = runLongOperation(tr("Please wait, SCL file saving ......"), [&](Progress *progress) {
-        return XmlReader::save(path, m_roots, progress);
+        return m_document->save(path, progress);
     });
     if (!saved) {
         // The writer logged why; the changes are still unsaved, and the
@@ -445,17 +479,17 @@ bool Kestrel::saveAs(const QString &path)
         ui->actionSave->setEnabled(true);
         return false;
     }
-    m_fileName = path;
     updateTitle();
-    qDebug().noquote() << tr("Save file %1 succeed.").arg(m_fileName);
+    qDebug().noquote() << tr("Save file %1 succeed.").arg(path);
+    m_undoStack->setClean();
     setModified(false);
-    setCurrentFile(m_fileName);
+    setCurrentFile(path);
     return true;
 }
 
 void Kestrel::slotSaveAs()
 {
-    if (m_fileName.isEmpty())
+    if (m_document->fileName().isEmpty())
         return;
     const QString path = m_prompt->saveFileName(
             this, tr("Save File"), tr("SCD files(*.scd);;CID files(*.cid);;ICD files(*.icd);;XML files(*.xml);;All files(*.*)"));
@@ -469,13 +503,13 @@ void Kestrel::slotClose()
 
 bool Kestrel::closeDocument()
 {
-    if (m_roots.isEmpty())
+    if (m_document->isEmpty())
         return true;
     if (ui->actionSave->isEnabled()) {
         if (m_prompt->confirm(this, tr("Kestrel"), tr("Content has changed, whether to need to save ?"))) {
             if (!save()) {
                 m_prompt->inform(this, tr("Message"),
-                                 tr("Save file %1 failed. The file stays open with its changes.").arg(m_fileName));
+                                 tr("Save file %1 failed. The file stays open with its changes.").arg(m_document->fileName()));
                 return false;
             }
         } else {
@@ -491,14 +525,12 @@ bool Kestrel::closeDocument()
         delete window;
     }
     showBackground(true);
-    qDeleteAll(m_roots);
-    m_roots.clear();
-    qDeleteAll(m_removed);
-    m_removed.clear();
-    XmlSchema::instance()->clearDataTemplates();
+    const QString closed = m_document->fileName();
+    m_undoStack->clear();
+    m_document->close();
     XmlCheck::instance()->clearLogicalNodes();
-    qDebug().noquote() << tr("Close file %1 succeed.").arg(m_fileName);
-    m_fileName.clear();
+    qDebug().noquote() << tr("Close file %1 succeed.").arg(closed);
+    updateTitle();
     setDocumentOpen(false);
     ui->xmlTreeComboBox->lineEdit()->setCompleter(nullptr);
     ui->dataTemplateComboBox->lineEdit()->setCompleter(nullptr);
@@ -575,7 +607,7 @@ void Kestrel::slotCheckSemantic()
     ui->checkTextEdit->clear();
     qDebug().noquote() << tr("[Semantic check]================= SCL Semantic check start =================");
     const bool passed = runLongOperation(tr("Please wait, Semantic checking ......"), [&](Progress *progress) {
-        return XmlCheck::instance()->semanticValidate(m_roots, progress);
+        return XmlCheck::instance()->semanticValidate(m_document->roots(), progress);
     });
     if (passed)
         qDebug().noquote() << tr("SCL Semantic check successfully!");
@@ -590,17 +622,13 @@ void Kestrel::slotCheckTemplate()
     qDebug().noquote() << tr("[DataTypeTemplates check]================= SCL DataTypeTemplates check start =================");
     XmlCheck *check = XmlCheck::instance();
     const bool passed = runLongOperation(tr("Please wait, DataTypeTemplates checking ......"), [&](Progress *progress) {
-        return check->checkTemplate(m_roots, progress);
+        return check->checkTemplate(*m_document, progress);
     });
     if (passed)
         qDebug().noquote() << tr("SCL DataTypeTemplates check successfully!");
     else
         qWarning().noquote() << tr("SCL DataTypeTemplates check failed!");
     qDebug().noquote() << tr("[DataTypeTemplates check]================= SCL DataTypeTemplates check end ===================");
-    // The deleted types may still have items in the types tree: they stay until the file is closed.
-    m_removed += check->removed;
-    check->removed.clear();
-    buildTemplateTree();
 }
 
 namespace {
@@ -671,17 +699,10 @@ void Kestrel::showIedView(XmlObject *ied, QTreeWidgetItem *item, XmlObject *sele
         view->select(selected);
 }
 
-const XmlObject *Kestrel::viewElement(const QWidget *view)
+const XmlObject *Kestrel::viewElement(QWidget *view)
 {
-    if (const auto *iedView = qobject_cast<const sclIed *>(view))
-        return iedView->ied;
-    if (const auto *subNetworkView = qobject_cast<const sclSubNetwork *>(view))
-        return subNetworkView->subNetwork;
-    if (const auto *communicationView = qobject_cast<const sclCommunication *>(view))
-        return communicationView->communication;
-    if (const auto *historyView = qobject_cast<const sclHistory *>(view))
-        return historyView->history;
-    return nullptr;
+    const ElementView *shown = ViewFollower::viewOf(view);
+    return shown ? shown->shownElement() : nullptr;
 }
 
 QMdiSubWindow *Kestrel::findView(const QString &title, const XmlObject *element) const
@@ -833,7 +854,7 @@ void Kestrel::closeEvent(QCloseEvent *event)
         if (m_prompt->confirm(this, tr("Kestrel"), tr("Content has changed, whether to need to save ?"))) {
             if (!save()) {
                 m_prompt->inform(this, tr("Message"),
-                                 tr("Save file %1 failed. The file stays open with its changes.").arg(m_fileName));
+                                 tr("Save file %1 failed. The file stays open with its changes.").arg(m_document->fileName()));
                 event->ignore();
                 return;
             }

@@ -17,6 +17,8 @@ class QTabBar;
 class QTranslator;
 class Progress;
 class QTreeWidgetItem;
+class QUndoStack;
+class SclDocument;
 class UserPrompt;
 class XmlObject;
 
@@ -48,21 +50,14 @@ public:
     // Opens one dropped SCL file in place of the open one.
     void openDropped(const QList<QUrl> &urls);
 
-    const QList<XmlObject *> &document() const { return m_roots; }
-    QString fileName() const { return m_fileName; }
+    const QList<XmlObject *> &document() const;
+    SclDocument *sclDocument() const { return m_document; }
+    QUndoStack *undoStack() const { return m_undoStack; }
+    QString fileName() const;
     // Replaces the questions and file dialogs (tests answer them); the window takes ownership.
     void setUserPrompt(UserPrompt *prompt);
     UserPrompt *userPrompt() const { return m_prompt.get(); }
     QMdiArea *mdiArea() const;
-    // Takes every table view of that title out of the central area.
-    void closeViews(const QString &title);
-    // Takes a cut or deleted element out of the document. It stays allocated
-    // (its parent link intact, for the views to find) until the file is closed;
-    // the views of it and of anything inside it are closed.
-    void detachElement(XmlObject *element);
-    // After a change of many parts at once (an import): the type and logical
-    // node indexes, both trees and the links of instances to their types anew.
-    void refreshDocument();
     // The sub-window of that title (showing element, when one is given), or null.
     QMdiSubWindow *findView(const QString &title, const XmlObject *element = nullptr) const;
 
@@ -108,7 +103,11 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void setupDocument();
     void setupDocks();
+    // Selects the element in its tree and shows its attributes (after an undo or a redo).
+    void showElement(XmlObject *element);
+    void updateCompleters();
     void connectActions();
     void setDocumentOpen(bool open);
     void setModified(bool modified);
@@ -132,14 +131,13 @@ private:
                       const std::function<QWidget *()> &make);
     void showIedView(XmlObject *ied, QTreeWidgetItem *item, XmlObject *selected);
     // The element a table view shows, or null.
-    static const XmlObject *viewElement(const QWidget *view);
+    static const XmlObject *viewElement(QWidget *view);
     void updateTitle();
     bool isSclFile(const QString &path) const;
 
     std::unique_ptr<Ui::KestrelClass> ui;
-    QList<XmlObject *> m_roots;
-    QList<XmlObject *> m_removed;
-    QString m_fileName;
+    SclDocument *m_document = nullptr; // freed after the widgets that show it
+    QUndoStack *m_undoStack = nullptr;
     QProgressDialog *m_progress = nullptr;
     QTabBar *m_mdiTabBar = nullptr;
     std::unique_ptr<QCompleter> m_iedCompleter;

@@ -3,11 +3,14 @@
 #include "attribute.h"
 #include "dlgproperty.h"
 #include "dlgxmlview.h"
+#include "insertcommand.h"
 #include "kestrel.h"
+#include "movecommand.h"
+#include "removecommand.h"
+#include "scldocument.h"
 #include "userprompt.h"
 #include "xmlobject.h"
 #include "xmlschema.h"
-#include "xmltreebuilder.h"
 #include "xmltreeitem.h"
 #include "xmlwizard.h"
 #include "xscomplex.h"
@@ -237,15 +240,13 @@ void MenuLoader::onCopy()
 void MenuLoader::onCut()
 {
     XmlObject *element = currentElement();
-    if (!element)
+    if (!element || !element->parent)
         return;
     delete clipboard;
     clipboard = new XmlObject(*element);
-    mainWindow->detachElement(element);
-    refreshViews(clipboard);
-    qDebug().noquote() << tr("Modify record: Cut %1 successfully.").arg(element->name);
-    delete currentTreeItem();
     setCurrentItem(nullptr);
+    document()->execute(std::make_unique<RemoveCommand>(element, tr("cut %1").arg(EditCommand::nameOf(element))));
+    qDebug().noquote() << tr("Modify record: Cut %1 successfully.").arg(element->name);
 }
 
 void MenuLoader::onPaste()
@@ -270,10 +271,7 @@ void MenuLoader::onPaste()
             if (templates)
                 at = target->children.indexOf(const_cast<XmlObject *>(templates));
         }
-        target->children.insert(at, pasted);
-        pasted->parent = target;
-        buildTreeItems(target, pasted);
-        refreshViews(pasted);
+        document()->execute(std::make_unique<InsertCommand>(target, at, pasted));
         qDebug().noquote() << tr("Modify record: Paste %1 successfully.").arg(pasted->name);
         return;
     }
@@ -309,20 +307,16 @@ bool MenuLoader::preparePaste(XmlTreeItem *item, XmlObject *pasted) const
 void MenuLoader::onDelete()
 {
     XmlObject *element = currentElement();
-    if (!element)
+    if (!element || !element->parent)
         return;
     if (!mainWindow->userPrompt()->confirm(nullptr, tr("Message"),
                                            tr("Do you really want to delete [%1] ?").arg(element->label())))
         return;
     delete clipboard;
     clipboard = nullptr;
-    if (element->parent) {
-        mainWindow->detachElement(element);
-        qDebug().noquote() << tr("Modify record: Delete %1 successfully.").arg(element->name);
-        refreshViews(element);
-    }
-    delete currentTreeItem();
     setCurrentItem(nullptr);
+    document()->execute(std::make_unique<RemoveCommand>(element, tr("delete %1").arg(EditCommand::nameOf(element))));
+    qDebug().noquote() << tr("Modify record: Delete %1 successfully.").arg(element->name);
 }
 
 void MenuLoader::onUp()
@@ -342,19 +336,19 @@ void MenuLoader::move(int offset)
         return;
     if (offset < 0 ? !canMoveUp(element) : !canMoveDown(element))
         return;
-    XmlObject *parent = element->parent;
-    const int from = parent->children.indexOf(element);
-    parent->children.move(from, from + offset);
-    refreshViews(element);
-    if (parent->treeItem)
-        XmlTreeBuilder::rebuildChildren(parent->treeItem, parent);
+    // IEDs move among IEDs: past the other elements to the next IED.
+    const QList<XmlObject *> siblings = movableSiblings(element);
+    const XmlObject *neighbour = siblings.at(siblings.indexOf(element) + offset);
+    const int to = element->parent->children.indexOf(const_cast<XmlObject *>(neighbour));
+    const QString text = offset < 0 ? tr("move up %1").arg(EditCommand::nameOf(element))
+                                    : tr("move down %1").arg(EditCommand::nameOf(element));
+    document()->execute(std::make_unique<MoveCommand>(element, to, text));
     qDebug().noquote() << (offset < 0 ? tr("Modify record: %1 move up.") : tr("Modify record: %1 move down."))
                           .arg(element->name);
 }
 
 void MenuLoader::onInsertNode(const QString &name)
 {
-    XmlTreeItem *item = currentTreeItem();
     XmlObject *target = currentElement();
     if (!target)
         return;
@@ -390,10 +384,6 @@ void MenuLoader::onInsertNode(const QString &name)
         if (!element->value.isEmpty())
             element->attributes.insert(QStringLiteral("value"), element->value.trimmed());
     }
-    element->parent = target;
-    target->children.append(element);
-    element->treeItem = new XmlTreeItem(item, element);
-
     if (name == QLatin1String("LN") || name == QLatin1String("LN0")) {
         XmlSchema *schema = XmlSchema::instance();
         if (const XmlObject *lnodeType = schema->findLNodeType(element->attribute(QStringLiteral("lnType")))) {
@@ -404,36 +394,14 @@ void MenuLoader::onInsertNode(const QString &name)
                     continue;
                 doi->parent = element;
                 element->children.append(doi);
-                buildTreeItems(element, doi);
             }
         }
     }
+    document()->execute(std::make_unique<InsertCommand>(target, -1, element));
     qDebug().noquote() << tr("Modify record: Insert %1 successfully.").arg(name);
 }
 
-void MenuLoader::buildTreeItems(XmlObject *parentElement, XmlObject *element)
+SclDocument *MenuLoader::document() const
 {
-    if (parentElement && element && parentElement->treeItem)
-        XmlTreeBuilder::addSubtree(parentElement->treeItem, element);
-}
-
-void MenuLoader::refreshViews(XmlObject *element)
-{
-    const auto titleOf = [](const XmlObject *e) {
-        return QStringLiteral("%1 - %2").arg(e->name, e->attribute(QStringLiteral("name")));
-    };
-    for (XmlObject *ancestor = element; ancestor; ancestor = ancestor->parent) {
-        QString title;
-        if (ancestor->name == QLatin1String("History") || ancestor->name == QLatin1String("Communication"))
-            title = ancestor->name;
-        else if (ancestor->name == QLatin1String("SubNetwork") || ancestor->name == QLatin1String("IED"))
-            title = titleOf(ancestor);
-        else
-            continue;
-        mainWindow->closeViews(title);
-        if (ancestor != element && ancestor->treeItem)
-            mainWindow->slotXmlItemClicked(ancestor->treeItem);
-    }
-    for (const XmlObject *child : element->children)
-        mainWindow->closeViews(titleOf(child));
+    return mainWindow->sclDocument();
 }

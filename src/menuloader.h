@@ -6,6 +6,7 @@
 
 class Kestrel;
 class QMenu;
+class SclDocument;
 class XmlObject;
 class XmlTreeItem;
 
@@ -25,9 +26,6 @@ public:
     void setCurrentItem(XmlTreeItem *item);
     XmlTreeItem *currentTreeItem() const;
     const XmlObject *clipboardElement() const { return clipboard; }
-
-    void buildTreeItems(XmlObject *parentElement, XmlObject *element);
-    void refreshViews(XmlObject *element);
 
     bool canMoveUp(const XmlObject *element) const;
     bool canMoveDown(const XmlObject *element) const;
@@ -57,6 +55,7 @@ private:
     XmlObject *currentElement() const;
     bool preparePaste(XmlTreeItem *item, XmlObject *pasted) const;
     void move(int offset);
+    SclDocument *document() const;
 
     XmlTreeItem *currentItem = nullptr;
     quint64 currentSerial = 0;

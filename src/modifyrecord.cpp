@@ -1,5 +1,7 @@
 #include "modifyrecord.h"
 
+#include "scldocument.h"
+#include "setattributecommand.h"
 #include "xmlobject.h"
 
 #include <QDebug>
@@ -17,9 +19,9 @@ void ModifyRecord::attributeSet(const XmlObject *element, const QString &attribu
                           .arg(element->name, attribute, newValue);
 }
 
-void ModifyRecord::write(XmlObject *element, const QString &attribute, const QString &value)
+void ModifyRecord::write(SclDocument &document, XmlObject *element, const QString &attribute, const QString &value)
 {
-    if (attribute == QLatin1String("value"))
-        element->value = value;
-    element->attributes.insert(attribute, value);
+    if (element->attribute(attribute) == value && element->attributes.contains(attribute))
+        return;
+    document.execute(std::make_unique<SetAttributeCommand>(element, attribute, value));
 }

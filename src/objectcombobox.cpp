@@ -4,8 +4,9 @@
 
 #include <QWheelEvent>
 
-objectComboBox::objectComboBox(XmlObject *object, const QString &key)
-    : object(object),
+objectComboBox::objectComboBox(SclDocument *document, XmlObject *object, const QString &key)
+    : document(document),
+      object(object),
       key(key)
 {
     // Focus comes from a click or the keyboard, never from the wheel alone.
@@ -14,7 +15,7 @@ objectComboBox::objectComboBox(XmlObject *object, const QString &key)
 
 void objectComboBox::slotCurrentTextChanged(const QString &text)
 {
-    ModifyRecord::write(object, key, text);
+    ModifyRecord::write(*document, object, key, text);
     ModifyRecord::attributeSet(object, key, text);
 }
 

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 
+class SclDocument;
 class XmlObject;
 
 // A table cell offering a fixed choice for one attribute of one element. The
@@ -13,9 +14,10 @@ class objectComboBox : public QComboBox
     Q_OBJECT
 
 public:
-    objectComboBox(XmlObject *object, const QString &key);
+    objectComboBox(SclDocument *document, XmlObject *object, const QString &key);
 
-    XmlObject *object; // not owned
+    SclDocument *document; // not owned
+    XmlObject *object;     // not owned
     QString key;
 
 public slots:

@@ -1,6 +1,8 @@
 #ifndef SCLCOMMUNICATION_H
 #define SCLCOMMUNICATION_H
 
+#include "elementview.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -13,7 +15,7 @@ class sclCommunication;
 }
 
 // The sub-networks of the Communication section.
-class sclCommunication : public QWidget
+class sclCommunication : public QWidget, public ElementView
 {
     Q_OBJECT
 
@@ -23,6 +25,10 @@ public:
 
     void setObject(XmlObject *element) { communication = element; }
     void fillTable();
+
+    XmlObject *shownElement() const override { return communication; }
+    QString title() const override;
+    void refresh() override;
 
     XmlObject *communication = nullptr; // not owned
 

@@ -1,8 +1,8 @@
 #include "sclfcda.h"
 
+#include "insertcommand.h"
+#include "scldocument.h"
 #include "xmlobject.h"
-#include "xmltreebuilder.h"
-#include "xmltreeitem.h"
 
 const QString sclFcda::DescriptionColumn = QStringLiteral("dU-Val");
 
@@ -59,21 +59,17 @@ void sclFcda::writeValue(XmlObject *element, const QString &attribute, const QSt
         if (child->name == QLatin1String("Val"))
             vals.append(child);
     }
+    document()->beginMacro(tr("edit description of %1").arg(EditCommand::nameOf(element->parent)));
     if (vals.isEmpty()) {
         // A description without a value yet: the typed text must land somewhere.
         auto *val = new XmlObject;
         val->name = QStringLiteral("Val");
-        val->parent = element;
-        element->children.append(val);
-        if (element->treeItem)
-            XmlTreeBuilder::addSubtree(element->treeItem, val);
+        document()->execute(std::make_unique<InsertCommand>(element, -1, val));
         vals.append(val);
     }
-    for (XmlObject *val : vals) {
+    for (XmlObject *val : vals)
         sclTableView::writeValue(val, QStringLiteral("value"), value);
-        if (val->treeItem)
-            val->treeItem->setText(0, XmlTreeItem::textFor(val));
-    }
+    document()->endMacro();
 }
 
 void sclFcda::slotItemClicked(QTableWidgetItem *item)

@@ -20,3 +20,13 @@ void sclHistory::fillTable()
     ui->tableWidget->setParentObject(history, this);
     ui->tableWidget->fillTable();
 }
+
+QString sclHistory::title() const
+{
+    return QStringLiteral("History");
+}
+
+void sclHistory::refresh()
+{
+    ui->tableWidget->refill();
+}

@@ -1,6 +1,8 @@
 #ifndef SCLHISTORY_H
 #define SCLHISTORY_H
 
+#include "elementview.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -13,7 +15,7 @@ class sclHistory;
 }
 
 // The revision history of the document (the Hitem entries of the Header's History).
-class sclHistory : public QWidget
+class sclHistory : public QWidget, public ElementView
 {
     Q_OBJECT
 
@@ -23,6 +25,10 @@ public:
 
     void setObject(XmlObject *element) { history = element; }
     void fillTable();
+
+    XmlObject *shownElement() const override { return history; }
+    QString title() const override;
+    void refresh() override;
 
     XmlObject *history = nullptr; // not owned
 

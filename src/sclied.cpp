@@ -166,7 +166,7 @@ void sclIed::refreshTab(int index)
         ui->LnComboBox->setEnabled(false);
         if (XmlObject *device = entryObject(ui->LdComboBox, ui->LdComboBox->currentIndex())) {
             ui->LnTableWidget->setParentObject(device, this);
-            ui->LnTableWidget->fillTable();
+            ui->LnTableWidget->refill();
         }
         return;
     }
@@ -175,10 +175,11 @@ void sclIed::refreshTab(int index)
     sclTableView *table = nodeTable(index);
     if (!node || !table)
         return;
-    table->setParentObject(node, this);
-    table->fillTable();
+    // The data set clicked before, when it is still there, shows its members again.
     if (index == DataSetTab)
         ui->FcdaTableWidget->clearRows();
+    table->setParentObject(node, this);
+    table->refill();
 }
 
 void sclIed::showTab(int index)
@@ -193,7 +194,7 @@ void sclIed::slotDataSetItemClicked(QTableWidgetItem *item)
     if (!cell || !cell->object)
         return;
     ui->FcdaTableWidget->setParentObject(cell->object, this);
-    ui->FcdaTableWidget->fillTable();
+    ui->FcdaTableWidget->refill();
 }
 
 sclIed::Enclosing sclIed::enclosingOf(XmlObject *element)
@@ -279,4 +280,24 @@ void sclIed::select(XmlObject *element)
         if (enclosing.extRef)
             ui->InputTableWidget->selectElement(enclosing.extRef, QStringLiteral("iedName"));
     }
+}
+
+QString sclIed::title() const
+{
+    return QStringLiteral("IED - %1").arg(ied->attribute(QStringLiteral("name")));
+}
+
+void sclIed::refresh()
+{
+    const XmlObject *device = entryObject(ui->LdComboBox, ui->LdComboBox->currentIndex());
+    const XmlObject *node = entryObject(ui->LnComboBox, ui->LnComboBox->currentIndex());
+    ui->LdTableWidget->refill();
+    {
+        const QSignalBlocker blocker(ui->LdComboBox);
+        fillDeviceChoice();
+        ui->LdComboBox->setCurrentIndex(qMax(0, entryIndex(ui->LdComboBox, device)));
+    }
+    fillLnComboBox(ui->LdComboBox->currentIndex());
+    ui->LnComboBox->setCurrentIndex(qMax(0, entryIndex(ui->LnComboBox, node)));
+    refreshTab(ui->tabWidget->currentIndex());
 }

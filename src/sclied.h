@@ -1,6 +1,8 @@
 #ifndef SCLIED_H
 #define SCLIED_H
 
+#include "elementview.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -18,7 +20,7 @@ class sclIed;
 // One IED of the document: its logical devices and, for the logical device
 // and logical node chosen below the tabs, their logical nodes, data sets,
 // control blocks and inputs, each in an editable table.
-class sclIed : public QWidget
+class sclIed : public QWidget, public ElementView
 {
     Q_OBJECT
 
@@ -31,6 +33,10 @@ public:
     void fillTable();
     // Shows element (the IED itself or anything the views list) in its tab, its row selected.
     void select(XmlObject *element);
+
+    XmlObject *shownElement() const override { return ied; }
+    QString title() const override;
+    void refresh() override;
 
     XmlObject *ied = nullptr; // not owned
 

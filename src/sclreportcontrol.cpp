@@ -1,10 +1,12 @@
 #include "sclreportcontrol.h"
 
+#include "insertcommand.h"
 #include "kestrel.h"
 #include "modifyrecord.h"
+#include "removecommand.h"
+#include "scldocument.h"
 #include "sclrptenabled.h"
 #include "xmlobject.h"
-#include "xmltreebuilder.h"
 
 #include <QCheckBox>
 #include <QDebug>
@@ -156,9 +158,13 @@ void sclReportControl::slotStateChanged(int state)
     XmlObject *reportControl = currentReportControl();
     if (!reportControl)
         return;
+    if (!document())
+        return;
     if (state == Qt::Unchecked) {
+        document()->beginMacro(tr("disable reports of %1").arg(EditCommand::nameOf(reportControl)));
         for (XmlObject *rptEnabled : rptEnabledOf(reportControl))
-            mainWindow->detachElement(rptEnabled);
+            document()->execute(std::make_unique<RemoveCommand>(rptEnabled, QString()));
+        document()->endMacro();
         descLineEdit->clear();
         showMax(nullptr);
         maxSpinBox->setEnabled(false);
@@ -170,8 +176,7 @@ void sclReportControl::slotStateChanged(int state)
         // Nothing the user has not set: max stays at the schema's default until the box is turned.
         auto *rptEnabled = new XmlObject;
         rptEnabled->name = QStringLiteral("RptEnabled");
-        rptEnabled->parent = reportControl;
-        reportControl->children.append(rptEnabled);
+        document()->execute(std::make_unique<InsertCommand>(reportControl, -1, rptEnabled));
         maxSpinBox->setEnabled(true);
         descLineEdit->setEnabled(true);
         if (clientTable) {
@@ -181,7 +186,6 @@ void sclReportControl::slotStateChanged(int state)
         qDebug().noquote() << tr("Modify record: name = %1, RptEnabled effective, max = %2, desc = %3.")
                               .arg(reportControl->name, maxSpinBox->cleanText(), descLineEdit->text());
     }
-    rebuildTreeItems(reportControl);
 }
 
 void sclReportControl::slotValueChanged(double value)
@@ -191,7 +195,7 @@ void sclReportControl::slotValueChanged(double value)
         return;
     const QString max = QString::number(qulonglong(value));
     for (XmlObject *rptEnabled : rptEnabledOf(reportControl)) {
-        ModifyRecord::write(rptEnabled, QStringLiteral("max"), max);
+        ModifyRecord::write(*document(), rptEnabled, QStringLiteral("max"), max);
         ModifyRecord::attributeSet(rptEnabled, QStringLiteral("max"), max);
     }
 }
@@ -202,7 +206,7 @@ void sclReportControl::slotTextChanged(const QString &text)
     if (!reportControl)
         return;
     for (XmlObject *rptEnabled : rptEnabledOf(reportControl)) {
-        ModifyRecord::write(rptEnabled, QStringLiteral("desc"), text);
+        ModifyRecord::write(*document(), rptEnabled, QStringLiteral("desc"), text);
         ModifyRecord::attributeSet(rptEnabled, QStringLiteral("desc"), text);
     }
 }

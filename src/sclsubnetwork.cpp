@@ -71,3 +71,15 @@ void sclSubNetwork::slotItemClicked(QTableWidgetItem *item)
         ui->tabWidget->setCurrentIndex(tab);
     }
 }
+
+QString sclSubNetwork::title() const
+{
+    return QStringLiteral("SubNetwork - %1").arg(subNetwork->attribute(QStringLiteral("name")));
+}
+
+void sclSubNetwork::refresh()
+{
+    // The clicked access point, when it is still there, shows its addresses again.
+    clearDetails();
+    ui->ConnectedAPTableWidget->refill();
+}

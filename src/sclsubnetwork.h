@@ -1,6 +1,8 @@
 #ifndef SCLSUBNETWORK_H
 #define SCLSUBNETWORK_H
 
+#include "elementview.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -15,7 +17,7 @@ class sclSubNetwork;
 
 // One sub-network: its connected access points and, for the one last
 // clicked, its address parameters, GOOSE and sampled value addresses.
-class sclSubNetwork : public QWidget
+class sclSubNetwork : public QWidget, public ElementView
 {
     Q_OBJECT
 
@@ -25,6 +27,10 @@ public:
 
     void setObject(XmlObject *element) { subNetwork = element; }
     void fillTable();
+
+    XmlObject *shownElement() const override { return subNetwork; }
+    QString title() const override;
+    void refresh() override;
 
     XmlObject *subNetwork = nullptr; // not owned
 

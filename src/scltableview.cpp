@@ -3,8 +3,11 @@
 #include "attribute.h"
 #include "kestrel.h"
 #include "modifyrecord.h"
+#include "movecommand.h"
 #include "objectcombobox.h"
 #include "objecttablewidgetitem.h"
+#include "removecommand.h"
+#include "scldocument.h"
 #include "userprompt.h"
 #include "xmlobject.h"
 #include "xmlschema.h"
@@ -17,6 +20,7 @@
 #include <QDebug>
 #include <QHeaderView>
 #include <QRegularExpression>
+#include <QScrollBar>
 
 namespace {
 
@@ -158,6 +162,31 @@ void sclTableView::fillTable()
     connectEditing(true);
 }
 
+void sclTableView::refill()
+{
+    const XmlObject *clicked = clickedObject();
+    const int scrolled = verticalScrollBar()->value();
+    objectItem = nullptr;
+    fillTable();
+    verticalScrollBar()->setValue(scrolled);
+    for (int row = 0; clicked && row < rowCount(); ++row) {
+        for (int column = 0; column < columnCount(); ++column) {
+            const auto *cell = dynamic_cast<objectTableWidgetItem *>(item(row, column));
+            if (cell && cell->object == clicked) {
+                setCurrentItem(item(row, column));
+                selectRow(row);
+                emit itemClicked(item(row, column));
+                return;
+            }
+        }
+    }
+}
+
+SclDocument *sclTableView::document() const
+{
+    return mainWindow ? mainWindow->sclDocument() : nullptr;
+}
+
 void sclTableView::fillRow(XmlObject *element, int n)
 {
     if (element->attributes.isEmpty())
@@ -246,7 +275,7 @@ objectComboBox *sclTableView::addChoice(int row, const QString &column, XmlObjec
                                         const QString &attributeName, const QStringList &choices)
 {
     const int columnIndex = columnFor(column);
-    auto *box = new objectComboBox(element, attributeName);
+    auto *box = new objectComboBox(document(), element, attributeName);
     box->addItems(choices);
     // A value outside the choices leaves the box empty; nothing is written until the user chooses.
     box->setCurrentIndex(choices.indexOf(element->attribute(attributeName)));
@@ -313,7 +342,7 @@ bool sclTableView::refusesEmpty(const objectTableWidgetItem *item, const QString
 
 void sclTableView::writeValue(XmlObject *element, const QString &attributeName, const QString &value)
 {
-    ModifyRecord::write(element, attributeName, value);
+    ModifyRecord::write(*document(), element, attributeName, value);
 }
 
 void sclTableView::slotItemChanged(QTableWidgetItem *item)
@@ -323,7 +352,7 @@ void sclTableView::slotItemChanged(QTableWidgetItem *item)
         return;
     const QString attributeName = editedAttribute(cell);
     const QString newValue = cell->text().trimmed();
-    if (newValue == oldText || !cell->object || attributeName.isEmpty())
+    if (newValue == oldText || !cell->object || attributeName.isEmpty() || !document())
         return;
     if (newValue.isEmpty() && refusesEmpty(cell, attributeName)) {
         if (mainWindow)
@@ -339,8 +368,6 @@ void sclTableView::slotItemChanged(QTableWidgetItem *item)
         cell->setText(newValue);
         cell->setToolTip(newValue);
     }
-    if (element->treeItem)
-        element->treeItem->setText(0, XmlTreeItem::textFor(element));
     ModifyRecord::attributeChanged(element, attributeName, oldText, newValue);
     const QString previous = oldText;
     oldText = newValue;
@@ -388,12 +415,6 @@ QString sclTableView::record(const char *pattern, const XmlObject *element)
     return filled + text.midRef(from);
 }
 
-void sclTableView::rebuildTreeItems(XmlObject *element)
-{
-    if (element && element->treeItem)
-        XmlTreeBuilder::rebuildChildren(element->treeItem, element);
-}
-
 void sclTableView::slotUpBtn()
 {
     move(-1);
@@ -417,12 +438,18 @@ void sclTableView::move(int offset)
     int target = position + offset;
     while (target >= 0 && target < parent->children.size() && parent->children.at(target)->name != element->name)
         target += offset;
-    if (target < 0 || target >= parent->children.size())
+    if (target < 0 || target >= parent->children.size() || !document())
         return;
-    parent->children.swapItemsAt(position, target);
-    rebuildTreeItems(parent);
+    // The neighbour takes the element's place, so that elements of other kinds between them stay.
+    XmlObject *neighbour = parent->children.at(target);
+    const QString text = offset < 0 ? tr("move up %1").arg(EditCommand::nameOf(element))
+                                    : tr("move down %1").arg(EditCommand::nameOf(element));
+    document()->beginMacro(text);
+    document()->execute(std::make_unique<MoveCommand>(element, target, text));
+    document()->execute(std::make_unique<MoveCommand>(neighbour, position, text));
+    document()->endMacro();
     qDebug().noquote() << record(recordPattern, element) + (offset < 0 ? tr(", move up.") : tr(", move down."));
-    fillTable();
+    refill();
     emit elementMoved(element);
 }
 
@@ -438,10 +465,9 @@ void sclTableView::slotDeleteBtn()
     if (getPostion() < 0)
         return;
     XmlObject *element = objectItem->object;
-    XmlObject *parent = element->parent;
-    // Detached, not freed: it stays allocated until the file closes.
-    mainWindow->detachElement(element);
-    rebuildTreeItems(parent);
+    objectItem = nullptr;
+    // The command keeps the element for an undo.
+    document()->execute(std::make_unique<RemoveCommand>(element, tr("delete %1").arg(EditCommand::nameOf(element))));
     qDebug().noquote() << record(recordPattern, element) + tr(", delete.");
     fillTable();
     emit elementDeleted(element);

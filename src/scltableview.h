@@ -6,6 +6,7 @@
 #include <QTableWidget>
 
 class Kestrel;
+class SclDocument;
 class QAbstractButton;
 class XmlObject;
 class objectComboBox;
@@ -35,6 +36,8 @@ public:
     void setParentObject(XmlObject *parent, QWidget *ownerView);
 
     virtual void fillTable();
+    // Fills the table again, the clicked element clicked again when it is still listed.
+    void refill();
     // Row count 0, contents cleared; columns and headers stay.
     void clearRows();
     // Index of the clicked element among its parent's children, or -1.
@@ -103,7 +106,8 @@ protected:
                               const QStringList &choices);
     void setButtonStates(bool first, bool last);
     void connectEditing(bool on);
-    void rebuildTreeItems(XmlObject *element);
+    // The document the rows belong to: every change goes through it.
+    SclDocument *document() const;
     XmlObject *clickedObject() const;
 
     Kestrel *mainWindow = nullptr;

@@ -1,11 +1,14 @@
 #include "xmlcheck.h"
 
 #include "progressmeter.h"
+#include "removecommand.h"
+#include "scldocument.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
 #include "xmlschema.h"
 
 #include <QDebug>
+#include <QScopeGuard>
 #include <QSet>
 
 namespace {
@@ -125,15 +128,15 @@ XmlCheck::Run::Run(XmlCheck &check, const QList<XmlObject *> &roots, Progress *p
     // The indexes are rebuilt from the document as it is now: edits and imports count.
     check.indexDocument(roots);
     // Types by id, the first in document order, as a search finds them.
-    for (XmlObject *type : qAsConst(schema->lnodeTypes)) {
+    for (XmlObject *type : schema->definitions(QStringLiteral("LNodeType"))) {
         if (!lnodeTypeByKey.contains(XmlSchema::lnodeTypeKey(type)))
             lnodeTypeByKey.insert(XmlSchema::lnodeTypeKey(type), type);
     }
-    for (XmlObject *type : qAsConst(schema->doTypes)) {
+    for (XmlObject *type : schema->definitions(QStringLiteral("DOType"))) {
         if (!doTypeById.contains(attr(type, "id")))
             doTypeById.insert(attr(type, "id"), type);
     }
-    for (XmlObject *type : qAsConst(schema->daTypes)) {
+    for (XmlObject *type : schema->definitions(QStringLiteral("DAType"))) {
         if (!daTypeById.contains(attr(type, "id")))
             daTypeById.insert(attr(type, "id"), type);
     }
@@ -590,7 +593,6 @@ bool XmlCheck::semanticValidate(const QList<XmlObject *> &roots, Progress *progr
 {
     semanticResult = true;
     visited = 0;
-    document = roots;
     Run run(*this, roots, progress);
     for (XmlObject *root : roots)
         run.semanticObjectValidate(root);
@@ -628,16 +630,11 @@ void XmlCheck::clearLogicalNodes()
     lnIndex.clear();
 }
 
-bool XmlCheck::removeFromDocument(XmlObject *type)
+void XmlCheck::removeFromDocument(SclDocument &document, XmlObject *type)
 {
     const QString id = attr(type, "id");
-    if (!type->parent || !type->parent->children.removeOne(type)) {
-        report(QtDebugMsg, tr("%1 = %2 delete failed.").arg(type->name, id), type);
-        return false;
-    }
-    removed.append(type);
+    document.execute(std::make_unique<RemoveCommand>(type, tr("delete %1 %2").arg(type->name, id)));
     report(QtDebugMsg, tr("Modify record: %1 = %2 deleted successfully.").arg(type->name, id), type);
-    return true;
 }
 
 namespace {
@@ -670,75 +667,71 @@ QSet<QString> enumUses(const XmlObject *type)
 
 } // namespace
 
-bool XmlCheck::checkTemplate(const QList<XmlObject *> &roots, Progress *progress)
+bool XmlCheck::checkTemplate(SclDocument &document, Progress *progress)
 {
     templateResult = true;
-    document = roots;
     // The users and the types are taken from the document as it is now.
-    indexDocument(roots);
+    indexDocument(document.roots());
+    // Every deletion of one run is one step to undo.
+    document.beginMacro(tr("delete unused types"));
+    const auto endStep = qScopeGuard([&] { document.endMacro(); });
     XmlSchema *schema = XmlSchema::instance();
-    ProgressMeter meter(progress, schema->lnodeTypes.size() + schema->doTypes.size() + schema->daTypes.size()
-                                          + schema->enumTypes.size());
+    ProgressMeter meter(progress, schema->templateOwner ? schema->templateOwner->children.size() : 0);
     qint64 looked = 0;
     const auto lookAt = [&] { meter.advance(++looked); };
-    const auto unused = [&](XmlObject *type, const QString &line, void (XmlSchema::*forget)(XmlObject *)) {
+    const auto unused = [&](XmlObject *type, const QString &line) {
         report(QtWarningMsg, line.arg(attr(type, "id")), type);
         templateResult = false;
-        (schema->*forget)(type);
-        removeFromDocument(type);
+        removeFromDocument(document, type);
     };
 
     // Types refer to each other through the keys of their child index.
     UseCounts doTypeUsers, daTypeUsers, enumUsers;
-    for (const XmlObject *type : qAsConst(schema->lnodeTypes))
+    for (const XmlObject *type : schema->definitions(QStringLiteral("LNodeType")))
         doTypeUsers.add(indexKeys(type), 1);
-    for (const XmlObject *type : qAsConst(schema->doTypes)) {
+    for (const XmlObject *type : schema->definitions(QStringLiteral("DOType"))) {
         doTypeUsers.add(indexKeys(type), 1);
         daTypeUsers.add(indexKeys(type), 1);
         enumUsers.add(enumUses(type), 1);
     }
-    for (const XmlObject *type : qAsConst(schema->daTypes)) {
+    for (const XmlObject *type : schema->definitions(QStringLiteral("DAType"))) {
         daTypeUsers.add(indexKeys(type), 1);
         enumUsers.add(enumUses(type), 1);
     }
 
     report(QtWarningMsg, tr("[DataTypeTemplates check]Check LNodeType ......"));
-    for (XmlObject *type : QList<XmlObject *>(schema->lnodeTypes)) {
+    for (XmlObject *type : schema->definitions(QStringLiteral("LNodeType"))) {
         lookAt();
         if (lnIndex.contains(XmlSchema::lnodeTypeKey(type)))
             continue;
         doTypeUsers.add(indexKeys(type), -1);
-        unused(type, tr("[DataTypeTemplates check]LNodeType id = %1 unused, this LNodeType will be deleted."),
-               &XmlSchema::removeLNodeType);
+        unused(type, tr("[DataTypeTemplates check]LNodeType id = %1 unused, this LNodeType will be deleted."));
     }
     report(QtWarningMsg, tr("[DataTypeTemplates check]Check DOType ......"));
-    for (XmlObject *type : QList<XmlObject *>(schema->doTypes)) {
+    for (XmlObject *type : schema->definitions(QStringLiteral("DOType"))) {
         lookAt();
         if (doTypeUsers.used(attr(type, "id")))
             continue;
         doTypeUsers.add(indexKeys(type), -1);
         daTypeUsers.add(indexKeys(type), -1);
         enumUsers.add(enumUses(type), -1);
-        unused(type, tr("[DataTypeTemplates check]DOType id = %1 unused, this DOType will be deleted."),
-               &XmlSchema::removeDOType);
+        unused(type, tr("[DataTypeTemplates check]DOType id = %1 unused, this DOType will be deleted."));
     }
     report(QtWarningMsg, tr("[DataTypeTemplates check]Check DAType ......"));
-    for (XmlObject *type : QList<XmlObject *>(schema->daTypes)) {
+    for (XmlObject *type : schema->definitions(QStringLiteral("DAType"))) {
         lookAt();
         if (daTypeUsers.used(attr(type, "id")))
             continue;
         daTypeUsers.add(indexKeys(type), -1);
         enumUsers.add(enumUses(type), -1);
-        unused(type, tr("[DataTypeTemplates check]DAType id = %1 unused, this DAType will be deleted."),
-               &XmlSchema::removeDAType);
+        unused(type, tr("[DataTypeTemplates check]DAType id = %1 unused, this DAType will be deleted."));
     }
     report(QtWarningMsg, tr("[DataTypeTemplates check]Check EnumType ......"));
-    for (XmlObject *type : QList<XmlObject *>(schema->enumTypes)) {
+    for (XmlObject *type : schema->definitions(QStringLiteral("EnumType"))) {
         lookAt();
         if (enumUsers.used(attr(type, "id")))
             continue;
-        unused(type, tr("[DataTypeTemplates check]EnumType id = %1 unused, this EnumType will be deleted."),
-               &XmlSchema::removeEnumType);
+        unused(type, tr("[DataTypeTemplates check]EnumType id = %1 unused, this EnumType will be deleted."));
     }
     meter.finish();
     return templateResult;

@@ -10,6 +10,7 @@
 #include <memory>
 
 class Progress;
+class SclDocument;
 class XmlObject;
 
 // The semantic check and the DataTypeTemplates check. Findings are log lines
@@ -30,8 +31,8 @@ public:
 
     // True when nothing but FCDA repetitions was found.
     bool semanticValidate(const QList<XmlObject *> &roots, Progress *progress = nullptr);
-    // Deletes unused types from the document; true when none was unused.
-    bool checkTemplate(const QList<XmlObject *> &roots, Progress *progress = nullptr);
+    // Deletes unused types from the document, as one step; true when none was unused.
+    bool checkTemplate(SclDocument &document, Progress *progress = nullptr);
 
     // The type indexes of the schema services and the logical-node index,
     // built from the document as it is: after a load and at the start of each run.
@@ -39,7 +40,7 @@ public:
     // Logical nodes by lnType + "/" + lnClass, as the template check counts them as users.
     void indexLogicalNodes(XmlObject *element);
     void clearLogicalNodes();
-    bool removeFromDocument(XmlObject *type);
+    void removeFromDocument(SclDocument &document, XmlObject *type);
 
     // Also hands every line to the recorder (the command-line tool's JSON output).
     void setRecorder(Recorder recorder);
@@ -47,11 +48,7 @@ public:
     bool semanticResult = true;
     bool templateResult = true;
     int visited = 0;
-    QList<XmlObject *> document;
     QHash<QString, XmlObject *> lnIndex;
-    // Types the template check took out of the document; the caller frees
-    // them once nothing shows them any more.
-    QList<XmlObject *> removed;
 
 private:
     XmlCheck();

@@ -43,7 +43,7 @@ class XmlObject
 public:
     XmlObject() = default;
     // Deep copy of name, text, attributes, comments and children. The copy has no
-    // parent, no type or tree item link and line number 0; index is not copied.
+    // parent, no tree item link and line number 0; index is not copied.
     XmlObject(const XmlObject &other);
     XmlObject &operator=(const XmlObject &) = delete;
     // Deletes the subtree. The caller unlinks the element from its parent first.
@@ -85,7 +85,6 @@ public:
     // Empty for almost every element, and then it costs one pointer.
     QVector<XmlComment> comments;
     XmlObject *parent = nullptr;
-    XmlObject *typeObject = nullptr;
     XmlTreeItem *treeItem = nullptr;
     int lineNumber = 0;
 

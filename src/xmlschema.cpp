@@ -453,12 +453,22 @@ QList<XsAttrib *> XmlSchema::groupAttributes(const QString &groupName) const
 QList<XmlObject *> XmlSchema::templateObjects(const QString &key) const
 {
     if (key == QLatin1String("lnType"))
-        return lnodeTypes;
-    if (key == QLatin1String("DOType"))
-        return doTypes;
-    if (key == QLatin1String("DAType"))
-        return daTypes;
+        return definitions(QStringLiteral("LNodeType"));
+    if (key == QLatin1String("DOType") || key == QLatin1String("DAType"))
+        return definitions(key);
     return {};
+}
+
+QList<XmlObject *> XmlSchema::definitions(const QString &elementName) const
+{
+    QList<XmlObject *> types;
+    if (!templateOwner)
+        return types;
+    for (XmlObject *type : qAsConst(templateOwner->children)) {
+        if (type->name == elementName)
+            types.append(type);
+    }
+    return types;
 }
 
 namespace {
@@ -497,29 +507,39 @@ void indexEnumValues(XmlObject *type)
     }
 }
 
-void removeType(QHash<QString, XmlObject *> &index, QList<XmlObject *> &list,
-                const QString &key, XmlObject *type)
+// Another type of the same key, when there is one, takes the place of the one that goes.
+void removeType(QHash<QString, XmlObject *> &index, const QString &key, const XmlObject *type,
+                const XmlObject *owner, QString (*keyOf)(const XmlObject *))
 {
-    if (index.value(key) == type)
-        index.remove(key);
-    list.removeOne(type);
+    if (index.value(key) != type)
+        return;
+    index.remove(key);
+    for (XmlObject *other : owner ? owner->children : QList<XmlObject *>()) {
+        if (other != type && other->name == type->name && keyOf(other) == key)
+            index.insert(key, other);
+    }
+}
+
+QString idOf(const XmlObject *type)
+{
+    return type->attribute(QStringLiteral("id"));
 }
 
 } // namespace
 
 XmlObject *XmlSchema::findLNodeType(const QString &id) const
 {
-    return firstWithId(lnodeTypes, id);
+    return firstWithId(definitions(QStringLiteral("LNodeType")), id);
 }
 
 XmlObject *XmlSchema::findDOType(const QString &id) const
 {
-    return firstWithId(doTypes, id);
+    return firstWithId(definitions(QStringLiteral("DOType")), id);
 }
 
 XmlObject *XmlSchema::findDAType(const QString &id) const
 {
-    return firstWithId(daTypes, id);
+    return firstWithId(definitions(QStringLiteral("DAType")), id);
 }
 
 QString XmlSchema::lnodeTypeKey(const XmlObject *type)
@@ -542,19 +562,15 @@ void XmlSchema::addTemplate(XmlObject *type)
     if (type->name == QLatin1String("LNodeType")) {
         indexChildren(type, QStringLiteral("DO"), true);
         lnodeTypeIndex.insert(lnodeTypeKey(type), type);
-        lnodeTypes.append(type);
     } else if (type->name == QLatin1String("DOType")) {
         indexChildren(type, QString(), false);
         doTypeIndex.insert(type->attribute(id), type);
-        doTypes.append(type);
     } else if (type->name == QLatin1String("DAType")) {
         indexChildren(type, QStringLiteral("BDA"), false);
         daTypeIndex.insert(type->attribute(id), type);
-        daTypes.append(type);
     } else if (type->name == QLatin1String("EnumType")) {
         indexEnumValues(type);
         enumTypeIndex.insert(type->attribute(id), type);
-        enumTypes.append(type);
     } else {
         qDebug().noquote() << tr("[Schema check]Warning: Unhandled type");
     }
@@ -567,30 +583,26 @@ void XmlSchema::clearDataTemplates()
     doTypeIndex.clear();
     daTypeIndex.clear();
     enumTypeIndex.clear();
-    lnodeTypes.clear();
-    doTypes.clear();
-    daTypes.clear();
-    enumTypes.clear();
 }
 
 void XmlSchema::removeLNodeType(XmlObject *type)
 {
-    removeType(lnodeTypeIndex, lnodeTypes, lnodeTypeKey(type), type);
+    removeType(lnodeTypeIndex, lnodeTypeKey(type), type, templateOwner, &XmlSchema::lnodeTypeKey);
 }
 
 void XmlSchema::removeDOType(XmlObject *type)
 {
-    removeType(doTypeIndex, doTypes, type->attribute(QStringLiteral("id")), type);
+    removeType(doTypeIndex, idOf(type), type, templateOwner, &idOf);
 }
 
 void XmlSchema::removeDAType(XmlObject *type)
 {
-    removeType(daTypeIndex, daTypes, type->attribute(QStringLiteral("id")), type);
+    removeType(daTypeIndex, idOf(type), type, templateOwner, &idOf);
 }
 
 void XmlSchema::removeEnumType(XmlObject *type)
 {
-    removeType(enumTypeIndex, enumTypes, type->attribute(QStringLiteral("id")), type);
+    removeType(enumTypeIndex, idOf(type), type, templateOwner, &idOf);
 }
 
 XmlObject *XmlSchema::doiObject(const QString &doName, const QString &typeId) const
@@ -642,15 +654,16 @@ void XmlSchema::fillDoi(XmlObject *node, const XmlObject *type, QList<const XmlO
     chain.removeLast();
 }
 
-namespace {
-
-XmlObject *linkedType(const XmlObject *element, const XmlSchema *schema)
+XmlObject *XmlSchema::instanceType(const XmlObject *element) const
 {
     const auto attr = [](const XmlObject *e, const char *name) { return e->attribute(QLatin1String(name)); };
     if (element->name == QLatin1String("LN") || element->name == QLatin1String("LN0"))
-        return schema->lnodeTypeIndex.value(attr(element, "lnType") + QLatin1Char('/') + attr(element, "lnClass"));
+        return lnodeTypeIndex.value(attr(element, "lnType") + QLatin1Char('/') + attr(element, "lnClass"));
+    if (element->name != QLatin1String("DOI") && element->name != QLatin1String("SDI")
+            && element->name != QLatin1String("DAI"))
+        return nullptr;
 
-    const XmlObject *parentType = element->parent ? element->parent->typeObject : nullptr;
+    const XmlObject *parentType = element->parent ? instanceType(element->parent) : nullptr;
     if (!parentType)
         return nullptr;
     const XmlObject *member = parentType->index.value(attr(element, "name"));
@@ -658,28 +671,16 @@ XmlObject *linkedType(const XmlObject *element, const XmlSchema *schema)
         return nullptr;
     const QString memberType = attr(member, "type");
     if (element->name == QLatin1String("DOI"))
-        return schema->doTypeIndex.value(memberType);
+        return doTypeIndex.value(memberType);
     if (element->name == QLatin1String("SDI")) {
         if (member->name == QLatin1String("SDO"))
-            return schema->doTypeIndex.value(memberType);
+            return doTypeIndex.value(memberType);
         if ((member->name == QLatin1String("DA") || member->name == QLatin1String("BDA"))
                 && attr(member, "bType") == QLatin1String("Struct"))
-            return schema->daTypeIndex.value(memberType);
+            return daTypeIndex.value(memberType);
         return nullptr;
     }
     if (element->name == QLatin1String("DAI") && attr(member, "bType") == QLatin1String("Enum"))
-        return schema->enumTypeIndex.value(memberType);
+        return enumTypeIndex.value(memberType);
     return nullptr;
-}
-
-} // namespace
-
-void linkTypes(const QList<XmlObject *> &elements)
-{
-    const XmlSchema *schema = XmlSchema::instance();
-    for (XmlObject *element : elements) {
-        if (XmlObject *type = linkedType(element, schema))
-            element->typeObject = type;
-        linkTypes(element->children);
-    }
 }

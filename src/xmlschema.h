@@ -68,6 +68,8 @@ public:
 
     // The type elements whose ids a cell of this attribute may take: "lnType", "DOType", "DAType".
     QList<XmlObject *> templateObjects(const QString &key) const;
+    // The document's type definitions of that element name, in document order.
+    QList<XmlObject *> definitions(const QString &elementName) const;
     XmlObject *findLNodeType(const QString &id) const;
     XmlObject *findDOType(const QString &id) const;
     XmlObject *findDAType(const QString &id) const;
@@ -85,16 +87,15 @@ public:
     XmlObject *doiObject(const QString &doName, const QString &typeId) const;
 
     static QString lnodeTypeKey(const XmlObject *type);
+    // The type definition an LN, LN0, DOI, SDI (of a structure) or DAI (of an
+    // enumeration) instantiates, found through its ancestors; null when none.
+    XmlObject *instanceType(const XmlObject *element) const;
 
     XmlObject *templateOwner = nullptr;
     QHash<QString, XmlObject *> lnodeTypeIndex;
     QHash<QString, XmlObject *> doTypeIndex;
     QHash<QString, XmlObject *> daTypeIndex;
     QHash<QString, XmlObject *> enumTypeIndex;
-    QList<XmlObject *> lnodeTypes;
-    QList<XmlObject *> doTypes;
-    QList<XmlObject *> daTypes;
-    QList<XmlObject *> enumTypes;
     QString currentFile;
     QMap<QString, XsSimple *> simpleTypes;
     QMap<QString, XsAttribGroup *> attributeGroups;
@@ -115,8 +116,5 @@ private:
     std::vector<std::unique_ptr<XsNode>> m_nodes;
     bool m_loaded = false;
 };
-
-// Links LN/LN0, DOI, SDI and DAI elements of the given trees to their type definitions.
-void linkTypes(const QList<XmlObject *> &elements);
 
 #endif // XMLSCHEMA_H

@@ -1,5 +1,8 @@
 #include "xmltemplatemerge.h"
 
+#include "insertcommand.h"
+#include "removecommand.h"
+#include "scldocument.h"
 #include "xmlobject.h"
 #include "xmlschema.h"
 
@@ -64,25 +67,6 @@ bool refersTo(XmlTemplateMerge::Kind kind, const XmlObject *child)
         break; // logical nodes are renamed as they are added
     }
     return false;
-}
-
-void unindex(XmlTemplateMerge::Kind kind, XmlObject *type)
-{
-    XmlSchema *schema = XmlSchema::instance();
-    switch (kind) {
-    case XmlTemplateMerge::EnumTypeKind:
-        schema->removeEnumType(type);
-        break;
-    case XmlTemplateMerge::DATypeKind:
-        schema->removeDAType(type);
-        break;
-    case XmlTemplateMerge::DOTypeKind:
-        schema->removeDOType(type);
-        break;
-    case XmlTemplateMerge::LNodeTypeKind:
-        schema->removeLNodeType(type);
-        break;
-    }
 }
 
 } // namespace
@@ -200,7 +184,7 @@ XmlObject *XmlTemplateMerge::documentType(Kind kind, const TypeRevision &record)
     return nullptr;
 }
 
-void XmlTemplateMerge::addTypes(Kind kind, XmlObject *dataTypeTemplates, QList<XmlObject *> *replaced,
+void XmlTemplateMerge::addTypes(SclDocument &document, Kind kind, XmlObject *dataTypeTemplates,
                                 const std::function<void(const TypeRevision &)> &beforePrefixed)
 {
     for (const TypeRevision &record : m_records[kind]) {
@@ -212,10 +196,7 @@ void XmlTemplateMerge::addTypes(Kind kind, XmlObject *dataTypeTemplates, QList<X
                 qWarning().noquote() << tr("Import ICD file, replace %1 %2 failed.").arg(kindName(kind), record.id);
                 continue;
             }
-            // Instances still point at the old type until the caller relinks them: keep it alive.
-            dataTypeTemplates->children.removeOne(existing);
-            unindex(kind, existing);
-            replaced->append(existing);
+            document.execute(std::make_unique<RemoveCommand>(existing, QString()));
             line = tr("Modify record: Import ICD file, replace %1 = %2.");
             break;
         }
@@ -234,9 +215,7 @@ void XmlTemplateMerge::addTypes(Kind kind, XmlObject *dataTypeTemplates, QList<X
             continue;
         }
         auto *copy = new XmlObject(*record.type);
-        copy->parent = dataTypeTemplates;
-        dataTypeTemplates->children.append(copy);
-        XmlSchema::instance()->addTemplate(copy);
+        document.execute(std::make_unique<InsertCommand>(dataTypeTemplates, -1, copy));
         qDebug().noquote() << line.arg(kindName(kind), copy->attribute(QStringLiteral("id")));
     }
 }

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+class SclDocument;
 class XmlObject;
 
 // What becomes of one data type of an imported ICD file.
@@ -62,11 +63,10 @@ public:
     // The open document's type a record conflicts with, or null.
     XmlObject *documentType(Kind kind, const TypeRevision &record) const;
 
-    // Adds, replaces or prefixes the records of one kind in the open document's
-    // DataTypeTemplates, logging a Modify record line for each. Types of the
-    // document that were replaced are unlinked and appended to replaced.
-    // beforePrefixed runs for each prefixed LNodeType before it is added.
-    void addTypes(Kind kind, XmlObject *dataTypeTemplates, QList<XmlObject *> *replaced,
+    // Adds, replaces or prefixes the records of one kind in the document's
+    // DataTypeTemplates, through its commands, logging a Modify record line for
+    // each. beforePrefixed runs for each prefixed LNodeType before it is added.
+    void addTypes(SclDocument &document, Kind kind, XmlObject *dataTypeTemplates,
                   const std::function<void(const TypeRevision &)> &beforePrefixed = {});
 
 private:

@@ -80,6 +80,26 @@ void XmlTreeBuilder::buildTemplateTree(QTreeWidget *tree, const QList<XmlObject 
     tree->resizeColumnToContents(0);
 }
 
+void XmlTreeBuilder::collectNames(const QList<XmlObject *> &roots, QStringList *names, QStringList *ids)
+{
+    static const QStringList types = {"LNodeType", "DOType", "DAType", "EnumType"};
+    for (const XmlObject *root : roots) {
+        for (const XmlObject *section : root->children) {
+            if (section->name == QLatin1String("IED")) {
+                names->append(section->attribute(QStringLiteral("name")));
+                const QString desc = section->attribute(QStringLiteral("desc"));
+                if (!QString(desc).remove(QLatin1Char(' ')).isEmpty())
+                    names->append(desc);
+            } else if (section->name == QLatin1String("DataTypeTemplates")) {
+                for (const XmlObject *type : section->children) {
+                    if (types.contains(type->name))
+                        ids->append(type->attribute(QStringLiteral("id")));
+                }
+            }
+        }
+    }
+}
+
 void XmlTreeBuilder::buildSubtree(QTreeWidgetItem *item)
 {
     auto *treeItem = static_cast<XmlTreeItem *>(item);
@@ -91,6 +111,14 @@ void XmlTreeBuilder::buildSubtree(QTreeWidgetItem *item)
 void XmlTreeBuilder::addSubtree(QTreeWidgetItem *parent, XmlObject *element)
 {
     addAll(parent, {element}, Items::Linked);
+}
+
+void XmlTreeBuilder::insertSubtree(QTreeWidgetItem *parent, int position, XmlObject *element)
+{
+    auto *item = new XmlTreeItem(static_cast<QTreeWidgetItem *>(nullptr), element);
+    element->treeItem = item;
+    addAll(item, element->children, Items::Linked);
+    parent->insertChild(position, item);
 }
 
 void XmlTreeBuilder::rebuildChildren(QTreeWidgetItem *item, XmlObject *element)

@@ -19,8 +19,12 @@ public:
     static void buildTemplateTree(QTreeWidget *tree, const QList<XmlObject *> &roots, QStringList *ids);
     // The items of an IED's whole subtree, built when the IED item is first opened.
     static void buildSubtree(QTreeWidgetItem *item);
+    // The IED names and descriptions, and the type ids, the filters complete.
+    static void collectNames(const QList<XmlObject *> &roots, QStringList *names, QStringList *ids);
     // Items for element and all of its descendants, under parent.
     static void addSubtree(QTreeWidgetItem *parent, XmlObject *element);
+    // The same, as the child item at position.
+    static void insertSubtree(QTreeWidgetItem *parent, int position, XmlObject *element);
     // Replaces the child items of an SCL tree item after its element's children changed.
     static void rebuildChildren(QTreeWidgetItem *item, XmlObject *element);
     // The data instance an FCDA names, with its subtree; false when it names none.

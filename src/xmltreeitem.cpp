@@ -1,6 +1,7 @@
 #include "xmltreeitem.h"
 
 #include "xmlobject.h"
+#include "xmlschema.h"
 
 #include <QHash>
 
@@ -73,7 +74,7 @@ QString XmlTreeItem::textFor(const XmlObject *element)
     if (element->name != QLatin1String("Val"))
         return element->label();
     // An enumerated value stored by its ord shows the literal of its EnumType.
-    const XmlObject *type = element->parent ? element->parent->typeObject : nullptr;
+    const XmlObject *type = element->parent ? XmlSchema::instance()->instanceType(element->parent) : nullptr;
     if (const XmlObject *entry = type ? type->index.value(element->value) : nullptr)
         return entry->value;
     return element->value;

@@ -1,6 +1,8 @@
 #include "xmlwizard.h"
 
+#include "insertcommand.h"
 #include "kestrel.h"
+#include "scldocument.h"
 #include "xmlobject.h"
 #include "xmlwizardcheck.h"
 #include "xmlwizardconnectedaps.h"
@@ -147,10 +149,14 @@ QList<XmlWizardConnectedAPS *> XmlWizard::accessPointPages() const
 
 void XmlWizard::accept()
 {
+    SclDocument *document = mainWindow->sclDocument();
+    const XmlObject *ied = firstIed(icdRoots);
+    // The whole import is one step to undo.
+    document->beginMacro(tr("import IED %1").arg(ied ? ied->attribute(QStringLiteral("name")) : QString()));
     addConnectAps();
     addDataTypeTemplates();
     addIed();
-    mainWindow->refreshDocument();
+    document->endMacro();
     QWizard::accept();
 }
 
@@ -176,6 +182,7 @@ void XmlWizard::addIed()
         ied->parent->children.removeOne(ied);
     else
         icdRoots.removeOne(ied);
+    ied->parent = nullptr;
     XmlObject *root = scd.first();
     int position = root->children.size();
     for (int i = 0; i < root->children.size(); ++i) {
@@ -184,8 +191,7 @@ void XmlWizard::addIed()
             break;
         }
     }
-    root->children.insert(position, ied);
-    ied->parent = root;
+    mainWindow->sclDocument()->execute(std::make_unique<InsertCommand>(root, position, ied));
     qDebug().noquote() << tr("Modify record: Import ICD file, add IED = %1 - %2.")
                           .arg(ied->attribute(QStringLiteral("name")), ied->attribute(QStringLiteral("desc")));
 }
@@ -194,7 +200,7 @@ void XmlWizard::addConnectAps()
 {
     for (XmlWizardConnectedAPS *accessPointPage : accessPointPages()) {
         for (XmlObject *connectedAp : accessPointPage->takeConnectedAps()) {
-            connectedAp->parent->children.append(connectedAp);
+            mainWindow->sclDocument()->execute(std::make_unique<InsertCommand>(connectedAp->parent, -1, connectedAp));
             qDebug().noquote() << tr("Modify record: Import ICD file, Add ConnectedAP = %1 - %2.")
                                   .arg(connectedAp->attribute(QStringLiteral("iedName")),
                                        connectedAp->attribute(QStringLiteral("apName")));
@@ -213,32 +219,28 @@ void XmlWizard::addDataTypeTemplates()
         // Without it the imported IED would refer to types the file does not hold.
         dataTypeTemplates = new XmlObject;
         dataTypeTemplates->name = QStringLiteral("DataTypeTemplates");
-        dataTypeTemplates->parent = root;
-        root->children.append(dataTypeTemplates);
+        mainWindow->sclDocument()->execute(std::make_unique<InsertCommand>(root, -1, dataTypeTemplates));
         qDebug().noquote() << tr("Modify record: Import ICD file, add DataTypeTemplates.");
     }
     addNodeTypes(dataTypeTemplates);
     addDoTypes(dataTypeTemplates);
     addDaTypes(dataTypeTemplates);
     addEnumTypes(dataTypeTemplates);
-    for (XmlObject *replaced : replacedTypes)
-        mainWindow->detachElement(replaced);
-    replacedTypes.clear();
 }
 
 void XmlWizard::addEnumTypes(XmlObject *dataTypeTemplates)
 {
-    templates.addTypes(XmlTemplateMerge::EnumTypeKind, dataTypeTemplates, &replacedTypes);
+    templates.addTypes(*mainWindow->sclDocument(), XmlTemplateMerge::EnumTypeKind, dataTypeTemplates);
 }
 
 void XmlWizard::addDaTypes(XmlObject *dataTypeTemplates)
 {
-    templates.addTypes(XmlTemplateMerge::DATypeKind, dataTypeTemplates, &replacedTypes);
+    templates.addTypes(*mainWindow->sclDocument(), XmlTemplateMerge::DATypeKind, dataTypeTemplates);
 }
 
 void XmlWizard::addDoTypes(XmlObject *dataTypeTemplates)
 {
-    templates.addTypes(XmlTemplateMerge::DOTypeKind, dataTypeTemplates, &replacedTypes);
+    templates.addTypes(*mainWindow->sclDocument(), XmlTemplateMerge::DOTypeKind, dataTypeTemplates);
 }
 
 void XmlWizard::addNodeTypes(XmlObject *dataTypeTemplates)
@@ -246,7 +248,7 @@ void XmlWizard::addNodeTypes(XmlObject *dataTypeTemplates)
     // The imported logical nodes must name a prefixed type by its new id. One
     // pass renames them all; a second could rename a renamed one again.
     bool altered = false;
-    templates.addTypes(XmlTemplateMerge::LNodeTypeKind, dataTypeTemplates, &replacedTypes,
+    templates.addTypes(*mainWindow->sclDocument(), XmlTemplateMerge::LNodeTypeKind, dataTypeTemplates,
                        [this, &altered](const TypeRevision &) {
                            if (!std::exchange(altered, true))
                                alterIed(icdRoots);

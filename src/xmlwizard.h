@@ -75,7 +75,6 @@ private:
     int templatesPageId = -1;
     int finishPageId = -1;
     // Types of the open document that imported ones replaced: detached, freed with the document.
-    QList<XmlObject *> replacedTypes;
 };
 
 #endif // XMLWIZARD_H

@@ -115,10 +115,12 @@ inline QAction *action(const char *name)
 }
 
 // What the element tables show, found by the elements their cells carry and
-// by column header.
+// by column header. Views show a change once the event loop turns, as it does
+// before the user can look again: each lookup lets it turn first.
 
 inline int columnOf(const QTableWidget *table, const QString &header)
 {
+    QCoreApplication::processEvents();
     for (int c = 0; c < table->columnCount(); ++c) {
         if (table->horizontalHeaderItem(c) && table->horizontalHeaderItem(c)->text() == header)
             return c;
@@ -129,6 +131,7 @@ inline int columnOf(const QTableWidget *table, const QString &header)
 // The first cell that carries element.
 inline QTableWidgetItem *itemOf(const QTableWidget *table, const XmlObject *element)
 {
+    QCoreApplication::processEvents();
     for (int r = 0; r < table->rowCount(); ++r) {
         for (int c = 0; c < table->columnCount(); ++c) {
             auto *item = dynamic_cast<objectTableWidgetItem *>(table->item(r, c));
@@ -171,6 +174,7 @@ inline QStringList records()
 
 inline QStringList entries(const QComboBox *box)
 {
+    QCoreApplication::processEvents();
     QStringList texts;
     for (int i = 0; box && i < box->count(); ++i)
         texts.append(box->itemText(i));

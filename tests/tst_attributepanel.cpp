@@ -15,7 +15,7 @@ private slots:
     void rowsFollowTheSchema();
     void edits_data();
     void edits();
-    void renamingAnIedReopensItsView();
+    void renamingAnIedRetitlesItsView();
 
 private:
     attribute *panel() const { return window->findChild<attribute *>("attributeTableWidget"); }
@@ -95,7 +95,7 @@ void TestAttributePanel::edits()
     QCOMPARE(action("actionSave")->isEnabled(), !stored.isNull());
 }
 
-void TestAttributePanel::renamingAnIedReopensItsView()
+void TestAttributePanel::renamingAnIedRetitlesItsView()
 {
     XmlObject *ied = element("IED");
     const QString oldName = ied->attribute("name");
@@ -105,10 +105,13 @@ void TestAttributePanel::renamingAnIedReopensItsView()
     edit("name", "IED2");
 
     QCOMPARE(ied->attribute("name"), QString("IED2"));
-    QStringList titles;
-    for (QMdiSubWindow *w : window->mdiArea()->subWindowList())
-        titles.append(w->windowTitle());
-    QCOMPARE(titles, (QStringList{"Communication", "IED - IED2"}));
+    const auto titles = [] {
+        QStringList shown;
+        for (QMdiSubWindow *w : window->mdiArea()->subWindowList())
+            shown.append(w->windowTitle());
+        return shown;
+    };
+    QTRY_COMPARE(titles(), (QStringList{"IED - IED2", "Communication"}));
     QCOMPARE(qobject_cast<sclIed *>(window->findView("IED - IED2")->widget())->ied, ied);
     QVERIFY(ied->treeItem->text(0).startsWith("IED2 - "));
 }

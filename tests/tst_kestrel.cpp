@@ -1,5 +1,6 @@
 #include "dlgsetting.h"
 #include "guitestsupport.h"
+#include "modifyrecord.h"
 
 #include <QDockWidget>
 #include <QTextEdit>
@@ -31,7 +32,12 @@ private slots:
 private:
     QTreeWidget *tree(const char *name) const { return window->findChild<QTreeWidget *>(QLatin1String(name)); }
     QString copyOf(const QString &fixture, const QString &name) { return copyFixture(*m_dir, fixture, name); }
-    void modify() { qDebug() << "Modify record: name = IED->desc, Val from [] to [x]."; }
+    // An edit as the panels make it.
+    void modify()
+    {
+        XmlObject *root = window->document().first();
+        ModifyRecord::write(*window->sclDocument(), root, "revision", root->attribute("revision") + "x");
+    }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     ScriptedPrompt *m_prompt = nullptr;
@@ -50,7 +56,7 @@ void TestKestrel::actionStatesFollowTheDocument()
     const auto enabled = [this] {
         QStringList names;
         for (const char *name : {"New", "Open", "Save", "Close", "ImportICD", "CheckSchema", "CheckSemantic",
-                                 "CheckTemplate"}) {
+                                 "CheckTemplate", "Undo", "Redo"}) {
             if (action(qPrintable(QString("action") + name))->isEnabled())
                 names.append(name);
         }
@@ -62,10 +68,15 @@ void TestKestrel::actionStatesFollowTheDocument()
     QCOMPARE(window->windowTitle(), "Kestrel - " + file);
     QCOMPARE(enabled(), QString("Close ImportICD CheckSchema CheckSemantic CheckTemplate"));
     modify();
-    QCOMPARE(enabled(), QString("Save Close ImportICD"));
+    QCOMPARE(enabled(), QString("Save Close ImportICD Undo"));
+    // Back at the saved state there is nothing to save, and the checks are offered again.
+    action("actionUndo")->trigger();
+    QCOMPARE(enabled(), QString("Close ImportICD CheckSchema CheckSemantic CheckTemplate Redo"));
+    action("actionRedo")->trigger();
+    QCOMPARE(enabled(), QString("Save Close ImportICD Undo"));
     action("actionSave")->trigger();
     QVERIFY(logged.contains("Save file " + file + " succeed."));
-    QCOMPARE(enabled(), QString("Close ImportICD CheckSchema CheckSemantic CheckTemplate"));
+    QCOMPARE(enabled(), QString("Close ImportICD CheckSchema CheckSemantic CheckTemplate Undo"));
     action("actionClose")->trigger();
     QVERIFY(window->document().isEmpty());
     QCOMPARE(tree("xmlTreeWidget")->topLevelItemCount(), 0);

@@ -1,3 +1,4 @@
+#include "scldocument.h"
 #include "testtree.h"
 #include "xmlreader.h"
 #include "xmltemplatemerge.h"
@@ -39,18 +40,17 @@ private slots:
 private:
     // "KIND id" of the document's types in order.
     QStringList documentTypes() const;
-    XmlObject *templates() const { return m_document->roots.first()->findChild("DataTypeTemplates"); }
+    XmlObject *templates() const { return m_document->scl()->findChild("DataTypeTemplates"); }
 
-    std::unique_ptr<DocumentOwner> m_document;
+    std::unique_ptr<SclDocument> m_document;
     QList<XmlObject *> m_icd;
     Merge m_merge;
 };
 
 void TestTemplateMerge::init()
 {
-    m_document = std::make_unique<DocumentOwner>(XmlReader::load(KESTREL_TEST_DATA "/good/substation.scd"));
-    QVERIFY(!m_document->roots.isEmpty());
-    XmlSchema::instance()->setDataTemplates(templates());
+    m_document = std::make_unique<SclDocument>();
+    QVERIFY(m_document->load(KESTREL_TEST_DATA "/good/substation.scd"));
     m_icd = XmlReader::load(KESTREL_TEST_DATA "/wizard/templates.icd");
     QVERIFY(!m_icd.isEmpty());
     m_merge.collect(m_icd);
@@ -105,12 +105,16 @@ void TestTemplateMerge::addTypes()
     if (operation == TypeRevision::Replace)
         expected.removeOne(Merge::kindName(typeKind) + ' ' + chosen);
 
-    QList<XmlObject *> replaced;
-    m_merge.addTypes(typeKind, templates(), &replaced);
+    const XmlObject before(*m_document->scl());
+    m_merge.addTypes(*m_document, typeKind, templates());
     QCOMPARE(documentTypes(), expected + appended);
-    // A replaced type is handed back, to be freed once nothing points at it.
-    QCOMPARE(replaced, operation == TypeRevision::Replace ? QList<XmlObject *>{old} : QList<XmlObject *>());
-    qDeleteAll(replaced);
+    QVERIFY(!old || templates()->children.contains(old) == (operation != TypeRevision::Replace));
+    // Each change is a command: undone, they leave the document as it was.
+    while (m_document->history().canUndo())
+        m_document->history().undo(*m_document);
+    QVERIFY(sameTree(m_document->scl(), &before));
+    while (m_document->history().canRedo())
+        m_document->history().redo(*m_document);
     // Later lookups find what was added: nothing of the kind is new any more.
     m_merge.collect(m_icd);
     m_merge.compare();
@@ -137,8 +141,7 @@ void TestTemplateMerge::prefixRenamesTheIcdReferences()
     QCOMPARE(childType(m_merge, Merge::LNodeTypeKind, "NEW_GGIO", "DO/Ind1"), QString("K_SPS_Std"));
 
     QTest::ignoreMessage(QtDebugMsg, "Modify record: Import ICD file, insert EnumType = K_Beh.");
-    QList<XmlObject *> replaced;
-    m_merge.addTypes(Merge::EnumTypeKind, templates(), &replaced);
+    m_merge.addTypes(*m_document, Merge::EnumTypeKind, templates());
     // The document's own type and its users are left alone.
     XmlSchema *schema = XmlSchema::instance();
     QCOMPARE(schema->enumTypeIndex.value("Beh")->children.size(), 5);
@@ -157,9 +160,9 @@ void TestTemplateMerge::replacingAGoneTypeFails()
     m_merge.choose(Merge::EnumTypeKind, "Health", TypeRevision::Replace);
     XmlSchema::instance()->removeEnumType(XmlSchema::instance()->enumTypeIndex.value("Health"));
     QTest::ignoreMessage(QtWarningMsg, "Import ICD file, replace EnumType Health failed.");
-    QList<XmlObject *> replaced;
-    m_merge.addTypes(Merge::EnumTypeKind, templates(), &replaced);
-    QVERIFY(replaced.isEmpty());
+    XmlObject *health = templates()->findChild("EnumType", "id", "Health");
+    m_merge.addTypes(*m_document, Merge::EnumTypeKind, templates());
+    QVERIFY(templates()->children.contains(health));
 }
 
 QTEST_GUILESS_MAIN(TestTemplateMerge)

@@ -1,3 +1,4 @@
+#include "scldocument.h"
 #include "testtree.h"
 #include "xmlreader.h"
 
@@ -27,14 +28,9 @@ QStringList semanticRun(const Document &roots, Progress *progress = nullptr)
     return logOf([&] { return XmlCheck::instance()->semanticValidate(roots, progress); });
 }
 
-// The type elements a template check unlinked go to removed, which the caller frees.
-QStringList templateRun(const Document &roots, QList<XmlObject *> &removed)
+QStringList templateRun(SclDocument &document)
 {
-    XmlCheck *check = XmlCheck::instance();
-    const QStringList lines = logOf([&] { return check->checkTemplate(roots); });
-    removed.append(check->removed);
-    check->removed.clear();
-    return lines;
+    return logOf([&] { return XmlCheck::instance()->checkTemplate(document); });
 }
 
 QStringList expectedLines(const QString &name)
@@ -102,14 +98,14 @@ void TestXmlCheck::templateCheck()
 {
     QFETCH(QString, name);
     const QStringList expected = expectedLines(name);
-    DocumentOwner document(XmlReader::load(CheckDir + name + QLatin1String(".scd")));
-    QVERIFY(!document.roots.isEmpty());
-    QStringList types = typeNames(document.roots.first()->findChild("DataTypeTemplates")->children);
+    SclDocument document;
+    QVERIFY(document.load(CheckDir + name + QLatin1String(".scd")));
+    const XmlObject before(*document.scl());
+    QStringList types = typeNames(document.scl()->findChild("DataTypeTemplates")->children);
 
-    QList<XmlObject *> removed;
-    QCOMPARE(templateRun(document.roots, removed), expected);
+    QCOMPARE(templateRun(document), expected);
 
-    // Exactly the types announced as deleted have left the document, handed over in that order.
+    // Exactly the types announced as deleted have left the document.
     QStringList deleted;
     const QRegularExpression record(QStringLiteral("\\| Modify record: (\\w+) = (\\S+) deleted successfully\\.$"));
     for (const QString &line : expected) {
@@ -119,16 +115,20 @@ void TestXmlCheck::templateCheck()
     }
     for (const QString &type : deleted)
         QVERIFY(types.removeOne(type));
-    QCOMPARE(typeNames(document.roots.first()->findChild("DataTypeTemplates")->children), types);
-    QCOMPARE(typeNames(removed), deleted);
+    QCOMPARE(typeNames(document.scl()->findChild("DataTypeTemplates")->children), types);
+    // All the deletions are one step, which an undo takes back whole.
+    QCOMPARE(document.history().count(), std::size_t(deleted.isEmpty() ? 0 : 1));
+    document.history().undo(document);
+    QVERIFY(sameTree(document.scl(), &before));
+    document.history().redo(document);
 
     // Saved and loaded again, the file keeps what was left, and that is all in use.
     QTemporaryDir dir;
-    QVERIFY(XmlReader::save(dir.filePath(QStringLiteral("checked.scd")), document.roots));
-    DocumentOwner reloaded(XmlReader::load(dir.filePath(QStringLiteral("checked.scd"))));
-    QCOMPARE(typeNames(reloaded.roots.first()->findChild("DataTypeTemplates")->children), types);
-    QCOMPARE(templateRun(reloaded.roots, removed).last(), QStringLiteral("RESULT | true"));
-    qDeleteAll(removed);
+    QVERIFY(document.save(dir.filePath(QStringLiteral("checked.scd"))));
+    SclDocument reloaded;
+    QVERIFY(reloaded.load(dir.filePath(QStringLiteral("checked.scd"))));
+    QCOMPARE(typeNames(reloaded.scl()->findChild("DataTypeTemplates")->children), types);
+    QCOMPARE(templateRun(reloaded).last(), QStringLiteral("RESULT | true"));
 }
 
 void TestXmlCheck::semanticCheckSeesEditsSinceTheLoad()

@@ -155,21 +155,21 @@ void TestXmlSchema::doiSkeleton()
 
 void TestXmlSchema::linksInstancesToTypes()
 {
-    linkTypes(m_document);
+    const auto typeOf = [this](const XmlObject *element) { return schema->instanceType(element); };
     const XmlObject *ied = m_document.first()->findChild("IED");
     const XmlObject *ln0 = ied->findDescendant("LN0");
-    QCOMPARE(ln0->typeObject, schema->lnodeTypeIndex.value("LN0T/LLN0"));
+    QCOMPARE(typeOf(ln0), schema->lnodeTypeIndex.value("LN0T/LLN0"));
     const XmlObject *mod = ln0->findChild("DOI");
-    QCOMPARE(mod->typeObject, schema->doTypeIndex.value("INC_T"));
-    QCOMPARE(mod->findChild("DAI", "name", "ctlModel")->typeObject, schema->enumTypeIndex.value("CtlModels"));
-    QVERIFY(mod->findChild("DAI", "name", "q")->typeObject == nullptr);
+    QCOMPARE(typeOf(mod), schema->doTypeIndex.value("INC_T"));
+    QCOMPARE(typeOf(mod->findChild("DAI", "name", "ctlModel")), schema->enumTypeIndex.value("CtlModels"));
+    QVERIFY(typeOf(mod->findChild("DAI", "name", "q")) == nullptr);
     const XmlObject *oper = ied->findDescendant("LN", "lnClass", "XCBR")->findDescendant("SDI");
-    QCOMPARE(oper->typeObject, schema->daTypeIndex.value("Oper_T"));
+    QCOMPARE(typeOf(oper), schema->daTypeIndex.value("Oper_T"));
 
     // Same id, other class: no link, and nothing below it either.
     const XmlObject *cswi = ied->findDescendant("LN", "lnClass", "CSWI");
-    QVERIFY(cswi->typeObject == nullptr);
-    QVERIFY(cswi->findChild("DOI")->typeObject == nullptr);
+    QVERIFY(typeOf(cswi) == nullptr);
+    QVERIFY(typeOf(cswi->findChild("DOI")) == nullptr);
 }
 
 QTEST_GUILESS_MAIN(TestXmlSchema)

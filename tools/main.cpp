@@ -1,6 +1,7 @@
 // kestrel-cli: the document core without a window, for scripts and pipelines.
 
 #include "coreresources.h"
+#include "scldocument.h"
 #include "xmlcheck.h"
 #include "xmlobject.h"
 #include "xmlreader.h"
@@ -233,8 +234,8 @@ int check(const QStringList &arguments)
         return usageError(QStringLiteral("-o goes with the templates check"));
 
     XmlSchema::instance()->load();
-    const QList<XmlObject *> roots = XmlReader::load(args.at(1));
-    if (roots.isEmpty())
+    SclDocument document;
+    if (!document.load(args.at(1)))
         return 2;
     QJsonArray findings;
     XmlCheck *checker = XmlCheck::instance();
@@ -245,19 +246,13 @@ int check(const QStringList &arguments)
             out() << levelText(type) << " | " << text << '\n';
     });
     quietLog = true;
-    const bool passed = semantic ? checker->semanticValidate(roots) : checker->checkTemplate(roots);
+    const bool passed = semantic ? checker->semanticValidate(document.roots()) : checker->checkTemplate(document);
     quietLog = false;
     checker->setRecorder({});
     if (json)
         out() << QJsonDocument(findings).toJson(QJsonDocument::Indented);
     out().flush();
-    bool saved = true;
-    if (!output.isEmpty())
-        saved = XmlReader::save(output, roots);
-    qDeleteAll(checker->removed);
-    checker->removed.clear();
-    qDeleteAll(roots);
-    if (!saved)
+    if (!output.isEmpty() && !document.save(output))
         return 2;
     return passed ? 0 : 1;
 }

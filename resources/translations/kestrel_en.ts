@@ -271,6 +271,17 @@
     </message>
 </context>
 <context>
+    <name>EditCommand</name>
+    <message>
+        <source>insert %1</source>
+        <translation>insert %1</translation>
+    </message>
+    <message>
+        <source>edit %1 of %2</source>
+        <translation>edit %1 of %2</translation>
+    </message>
+</context>
+<context>
     <name>Kestrel</name>
     <message>
         <source>Filter ied name or description</source>
@@ -279,10 +290,6 @@
     <message>
         <source>Filter types id</source>
         <translation>Filter types id</translation>
-    </message>
-    <message>
-        <source>Modify record</source>
-        <translation>Modify record</translation>
     </message>
     <message>
         <source>Kestrel</source>
@@ -427,6 +434,18 @@
     <message>
         <source>Please wait, DataTypeTemplates checking ......</source>
         <translation>Please wait, DataTypeTemplates checking ......</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>&lt;opened file&gt;</source>
+        <translation>&lt;opened file&gt;</translation>
     </message>
 </context>
 <context>
@@ -735,6 +754,14 @@
         <source>instance</source>
         <translation>instance</translation>
     </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>Edit(&amp;E)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
 </context>
 <context>
     <name>MenuLoader</name>
@@ -814,6 +841,22 @@
         <source>Modify record: Insert %1 successfully.</source>
         <translation>Modify record: Insert %1 successfully.</translation>
     </message>
+    <message>
+        <source>cut %1</source>
+        <translation>cut %1</translation>
+    </message>
+    <message>
+        <source>delete %1</source>
+        <translation>delete %1</translation>
+    </message>
+    <message>
+        <source>move up %1</source>
+        <translation>move up %1</translation>
+    </message>
+    <message>
+        <source>move down %1</source>
+        <translation>move down %1</translation>
+    </message>
 </context>
 <context>
     <name>QIpAddressEditItem</name>
@@ -872,6 +915,17 @@ Please input the value bewteen 0 with 255.</translation>
     <message>
         <source>SMTP server %1 answered &quot;%2&quot; where %3 was expected.</source>
         <translation>SMTP server %1 answered &quot;%2&quot; where %3 was expected.</translation>
+    </message>
+</context>
+<context>
+    <name>UndoCommand</name>
+    <message>
+        <source>Undo %1 successfully.</source>
+        <translation>Undo %1 successfully.</translation>
+    </message>
+    <message>
+        <source>Redo %1 successfully.</source>
+        <translation>Redo %1 successfully.</translation>
     </message>
 </context>
 <context>
@@ -1029,10 +1083,6 @@ Please input the value bewteen 0 with 255.</translation>
         <translation>%1 name = %2 </translation>
     </message>
     <message>
-        <source>%1 = %2 delete failed.</source>
-        <translation>%1 = %2 delete failed.</translation>
-    </message>
-    <message>
         <source>Modify record: %1 = %2 deleted successfully.</source>
         <translation>Modify record: %1 = %2 deleted successfully.</translation>
     </message>
@@ -1067,6 +1117,14 @@ Please input the value bewteen 0 with 255.</translation>
     <message>
         <source>[DataTypeTemplates check]EnumType id = %1 unused, this EnumType will be deleted.</source>
         <translation>[DataTypeTemplates check]EnumType id = %1 unused, this EnumType will be deleted.</translation>
+    </message>
+    <message>
+        <source>delete %1 %2</source>
+        <translation>delete %1 %2</translation>
+    </message>
+    <message>
+        <source>delete unused types</source>
+        <translation>delete unused types</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1248,10 @@ Please input the value bewteen 0 with 255.</translation>
     <message>
         <source>Modify record: Import ICD file, alter LN %1 to %2.</source>
         <translation>Modify record: Import ICD file, alter LN %1 to %2.</translation>
+    </message>
+    <message>
+        <source>import IED %1</source>
+        <translation>import IED %1</translation>
     </message>
 </context>
 <context>
@@ -1604,6 +1666,13 @@ Please input the value bewteen 0 with 255.</translation>
     </message>
 </context>
 <context>
+    <name>sclFcda</name>
+    <message>
+        <source>edit description of %1</source>
+        <translation>edit description of %1</translation>
+    </message>
+</context>
+<context>
     <name>sclHistory</name>
     <message>
         <source> Yellow is required </source>
@@ -1736,6 +1805,10 @@ Please input the value bewteen 0 with 255.</translation>
         <source>Modify record: name = %1, RptEnabled effective, max = %2, desc = %3.</source>
         <translation>Modify record: name = %1, RptEnabled effective, max = %2, desc = %3.</translation>
     </message>
+    <message>
+        <source>disable reports of %1</source>
+        <translation>disable reports of %1</translation>
+    </message>
 </context>
 <context>
     <name>sclSubNetwork</name>
@@ -1853,6 +1926,18 @@ Please input the value bewteen 0 with 255.</translation>
     <message>
         <source>, delete.</source>
         <translation>, delete.</translation>
+    </message>
+    <message>
+        <source>move up %1</source>
+        <translation>move up %1</translation>
+    </message>
+    <message>
+        <source>move down %1</source>
+        <translation>move down %1</translation>
+    </message>
+    <message>
+        <source>delete %1</source>
+        <translation>delete %1</translation>
     </message>
 </context>
 </TS>

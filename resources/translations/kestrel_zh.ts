@@ -271,6 +271,17 @@
     </message>
 </context>
 <context>
+    <name>EditCommand</name>
+    <message>
+        <source>insert %1</source>
+        <translation>插入 %1</translation>
+    </message>
+    <message>
+        <source>edit %1 of %2</source>
+        <translation>编辑 %2 的 %1</translation>
+    </message>
+</context>
+<context>
     <name>Kestrel</name>
     <message>
         <source>Filter ied name or description</source>
@@ -279,10 +290,6 @@
     <message>
         <source>Filter types id</source>
         <translation>按类型ID过滤</translation>
-    </message>
-    <message>
-        <source>Modify record</source>
-        <translation>Modify record</translation>
     </message>
     <message>
         <source>Kestrel</source>
@@ -427,6 +434,18 @@
     <message>
         <source>Please wait, DataTypeTemplates checking ......</source>
         <translation>请稍候，正在检查DataTypeTemplates ......</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>&lt;opened file&gt;</source>
+        <translation>&lt;打开的文件&gt;</translation>
     </message>
 </context>
 <context>
@@ -735,6 +754,14 @@
         <source>instance</source>
         <translation>实例</translation>
     </message>
+    <message>
+        <source>Edit(&amp;E)</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
 </context>
 <context>
     <name>MenuLoader</name>
@@ -814,6 +841,22 @@
         <source>Modify record: Insert %1 successfully.</source>
         <translation>Modify record: 插入%1成功。</translation>
     </message>
+    <message>
+        <source>cut %1</source>
+        <translation>剪切 %1</translation>
+    </message>
+    <message>
+        <source>delete %1</source>
+        <translation>删除 %1</translation>
+    </message>
+    <message>
+        <source>move up %1</source>
+        <translation>上移 %1</translation>
+    </message>
+    <message>
+        <source>move down %1</source>
+        <translation>下移 %1</translation>
+    </message>
 </context>
 <context>
     <name>QIpAddressEditItem</name>
@@ -872,6 +915,17 @@ Please input the value bewteen 0 with 255.</source>
     <message>
         <source>SMTP server %1 answered &quot;%2&quot; where %3 was expected.</source>
         <translation>SMTP服务器 %1 应答“%2”，而预期为 %3。</translation>
+    </message>
+</context>
+<context>
+    <name>UndoCommand</name>
+    <message>
+        <source>Undo %1 successfully.</source>
+        <translation>撤销 %1 成功。</translation>
+    </message>
+    <message>
+        <source>Redo %1 successfully.</source>
+        <translation>重做 %1 成功。</translation>
     </message>
 </context>
 <context>
@@ -1029,10 +1083,6 @@ Please input the value bewteen 0 with 255.</source>
         <translation>%1 name = %2 </translation>
     </message>
     <message>
-        <source>%1 = %2 delete failed.</source>
-        <translation>%1 = %2 删除失败。</translation>
-    </message>
-    <message>
         <source>Modify record: %1 = %2 deleted successfully.</source>
         <translation>Modify record: %1 = %2 删除成功。</translation>
     </message>
@@ -1067,6 +1117,14 @@ Please input the value bewteen 0 with 255.</source>
     <message>
         <source>[DataTypeTemplates check]EnumType id = %1 unused, this EnumType will be deleted.</source>
         <translation>[DataTypeTemplates check]EnumType id = %1 未被使用，将删除该EnumType。</translation>
+    </message>
+    <message>
+        <source>delete %1 %2</source>
+        <translation>删除 %1 %2</translation>
+    </message>
+    <message>
+        <source>delete unused types</source>
+        <translation>删除未使用的类型</translation>
     </message>
 </context>
 <context>
@@ -1190,6 +1248,10 @@ Please input the value bewteen 0 with 255.</source>
     <message>
         <source>Modify record: Import ICD file, alter LN %1 to %2.</source>
         <translation>Modify record: 导入ICD文件，将 LN %1 改为 %2。</translation>
+    </message>
+    <message>
+        <source>import IED %1</source>
+        <translation>导入 IED %1</translation>
     </message>
 </context>
 <context>
@@ -1604,6 +1666,13 @@ Please input the value bewteen 0 with 255.</source>
     </message>
 </context>
 <context>
+    <name>sclFcda</name>
+    <message>
+        <source>edit description of %1</source>
+        <translation>编辑 %1 的描述</translation>
+    </message>
+</context>
+<context>
     <name>sclHistory</name>
     <message>
         <source> Yellow is required </source>
@@ -1736,6 +1805,10 @@ Please input the value bewteen 0 with 255.</source>
         <source>Modify record: name = %1, RptEnabled effective, max = %2, desc = %3.</source>
         <translation>Modify record: name = %1, RptEnabled 已生效, max = %2, desc = %3。</translation>
     </message>
+    <message>
+        <source>disable reports of %1</source>
+        <translation>停用 %1 的报告</translation>
+    </message>
 </context>
 <context>
     <name>sclSubNetwork</name>
@@ -1853,6 +1926,18 @@ Please input the value bewteen 0 with 255.</source>
     <message>
         <source>, delete.</source>
         <translation>，删除。</translation>
+    </message>
+    <message>
+        <source>move up %1</source>
+        <translation>上移 %1</translation>
+    </message>
+    <message>
+        <source>move down %1</source>
+        <translation>下移 %1</translation>
+    </message>
+    <message>
+        <source>delete %1</source>
+        <translation>删除 %1</translation>
     </message>
 </context>
 </TS>

@@ -1,9 +1,8 @@
 // libFuzzer target: whatever the reader accepts must survive both checks and
 // save to a file that loads again and saves to the same bytes.
 
+#include "scldocument.h"
 #include "xmlcheck.h"
-#include "xmlobject.h"
-#include "xmlreader.h"
 #include "xmlschema.h"
 
 #include <QFile>
@@ -39,25 +38,14 @@ QString workFile(const char *name)
     return dir.filePath(QLatin1String(name));
 }
 
-QByteArray saveAndRead(const QList<XmlObject *> &roots, const QString &fileName)
+QByteArray saveAndRead(SclDocument &document, const QString &fileName)
 {
     QFile file(fileName);
-    if (!XmlReader::save(fileName, roots) || !file.open(QIODevice::ReadOnly))
+    if (!document.save(fileName) || !file.open(QIODevice::ReadOnly))
         fail(QStringLiteral("a loaded document was not saved"));
     return file.readAll();
 }
 
-// Frees the document and the indexes the checks built over it, as closing the file does.
-void close(const QList<XmlObject *> &roots)
-{
-    XmlCheck *check = XmlCheck::instance();
-    qDeleteAll(check->removed);
-    check->removed.clear();
-    check->document.clear();
-    check->clearLogicalNodes();
-    XmlSchema::instance()->clearDataTemplates();
-    qDeleteAll(roots);
-}
 
 } // namespace
 
@@ -77,23 +65,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         fail(QStringLiteral("the input was not written to %1").arg(input));
     file.close();
 
-    QList<XmlObject *> roots = XmlReader::load(input);
-    if (roots.isEmpty())
-        return 0;
-    // What opening the file and pressing both check buttons does.
-    XmlCheck *check = XmlCheck::instance();
-    check->indexDocument(roots);
-    linkTypes(roots);
-    check->semanticValidate(roots);
-    check->checkTemplate(roots);
-    const QByteArray saved = saveAndRead(roots, first);
-    close(roots);
-
-    roots = XmlReader::load(first);
-    if (roots.isEmpty())
+    QByteArray saved;
+    {
+        SclDocument document;
+        if (!document.load(input))
+            return 0;
+        // What opening the file, pressing both check buttons, then Undo and Redo does.
+        XmlCheck *check = XmlCheck::instance();
+        check->semanticValidate(document.roots());
+        check->checkTemplate(document);
+        document.history().undo(document);
+        document.history().redo(document);
+        saved = saveAndRead(document, first);
+        check->clearLogicalNodes();
+    }
+    SclDocument again;
+    if (!again.load(first))
         fail(QStringLiteral("the saved file does not load again"));
-    const QByteArray resaved = saveAndRead(roots, second);
-    close(roots);
+    const QByteArray resaved = saveAndRead(again, second);
+    XmlCheck::instance()->clearLogicalNodes();
     if (saved != resaved) {
         int at = 0;
         while (at < saved.size() && at < resaved.size() && saved.at(at) == resaved.at(at))

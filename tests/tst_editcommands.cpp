@@ -1,0 +1,285 @@
+#include "insertcommand.h"
+#include "movecommand.h"
+#include "removecommand.h"
+#include "scldocument.h"
+#include "setattributecommand.h"
+#include "testtree.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// Every change of the document is a command: undone, it leaves the document
+// exactly as before; redone, exactly as after. The type indexes follow.
+
+namespace {
+
+const QString Station = QStringLiteral(KESTREL_TEST_DATA "/e2e/elmwood_ed2.scd");
+
+// Every element below the roots, in document order.
+QList<XmlObject *> elementsOf(const SclDocument &document)
+{
+    QList<XmlObject *> elements;
+    const std::function<void(XmlObject *)> collect = [&](XmlObject *element) {
+        for (XmlObject *child : element->children) {
+            elements.append(child);
+            collect(child);
+        }
+    };
+    for (XmlObject *root : document.roots())
+        collect(root);
+    return elements;
+}
+
+// Whether every child names its parent as its parent.
+bool linked(const XmlObject *element)
+{
+    return std::all_of(element->children.begin(), element->children.end(),
+                       [element](const XmlObject *child) { return child->parent == element && linked(child); });
+}
+
+// Whether the type indexes hold exactly the document's types, each under its key.
+bool indexed(const SclDocument &document)
+{
+    const XmlSchema *schema = XmlSchema::instance();
+    const XmlObject *templates = document.scl()->findChild(QStringLiteral("DataTypeTemplates"));
+    int types = 0;
+    for (const XmlObject *type : templates ? templates->children : QList<XmlObject *>()) {
+        const QString id = type->attribute(QStringLiteral("id"));
+        const QHash<QString, XmlObject *> *index = type->name == QLatin1String("LNodeType") ? &schema->lnodeTypeIndex
+                : type->name == QLatin1String("DOType") ? &schema->doTypeIndex
+                : type->name == QLatin1String("DAType") ? &schema->daTypeIndex : &schema->enumTypeIndex;
+        const QString key = type->name == QLatin1String("LNodeType") ? XmlSchema::lnodeTypeKey(type) : id;
+        if (!index->value(key))
+            return false;
+        ++types;
+    }
+    const int entries = schema->lnodeTypeIndex.size() + schema->doTypeIndex.size() + schema->daTypeIndex.size()
+            + schema->enumTypeIndex.size();
+    return entries <= types && std::all_of(schema->lnodeTypeIndex.begin(), schema->lnodeTypeIndex.end(),
+                                           [&](const XmlObject *type) { return type->parent == templates; });
+}
+
+void silence(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+} // namespace
+
+class TestEditCommands : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { XmlSchema::instance()->load(); }
+    void init();
+    void eachKindUndoesExactly_data();
+    void eachKindUndoesExactly();
+    void typeIndexesFollowEveryChange();
+    void aStepThatFailsHalfwayIsTakenBack();
+    void randomEditsUndoAndRedo();
+
+private:
+    std::unique_ptr<EditCommand> command(const QString &change) const;
+    XmlObject *find(const QString &name, const QString &key = QString(), const QString &value = QString()) const
+    {
+        return key.isEmpty() ? m_document->scl()->findDescendant(name)
+                             : m_document->scl()->findDescendant(name, key, value);
+    }
+
+    std::unique_ptr<SclDocument> m_document;
+};
+
+void TestEditCommands::init()
+{
+    m_document = std::make_unique<SclDocument>();
+    QVERIFY(m_document->load(Station));
+}
+
+void TestEditCommands::eachKindUndoesExactly_data()
+{
+    QTest::addColumn<QString>("change");
+    for (const char *change : {"set an attribute", "add an attribute", "remove an attribute", "set a value and its text",
+                               "insert first", "insert last", "insert a type", "remove an IED", "remove a type",
+                               "move down", "move to the front"})
+        QTest::newRow(change) << QString(change);
+}
+
+std::unique_ptr<EditCommand> TestEditCommands::command(const QString &change) const
+{
+    if (change == "set an attribute")
+        return std::make_unique<SetAttributeCommand>(find("IED"), "desc", "Renamed");
+    if (change == "add an attribute")
+        return std::make_unique<SetAttributeCommand>(find("IED"), "owner", "Grid");
+    if (change == "remove an attribute")
+        return std::make_unique<SetAttributeCommand>(find("IED"), "desc", QString());
+    if (change == "set a value and its text")
+        return std::make_unique<SetAttributeCommand>(find("Val"), "value", "42");
+    if (change == "insert first") {
+        XmlObject *device = find("LDevice");
+        return std::make_unique<InsertCommand>(device, 0, new XmlObject(*device->findChild("LN")));
+    }
+    if (change == "insert last")
+        return std::make_unique<InsertCommand>(find("DataSet"), -1, makeElement("FCDA"));
+    if (change == "insert a type") {
+        XmlObject *type = find("LNodeType");
+        auto *copy = new XmlObject(*type);
+        copy->attributes.insert("id", "Copied");
+        return std::make_unique<InsertCommand>(type->parent, 0, copy);
+    }
+    if (change == "remove an IED")
+        return std::make_unique<RemoveCommand>(find("IED"), "delete IED");
+    if (change == "remove a type")
+        return std::make_unique<RemoveCommand>(find("DOType"), "delete DOType");
+    if (change == "move down") {
+        XmlObject *ied = find("IED");
+        return std::make_unique<MoveCommand>(ied, ied->parent->children.indexOf(ied) + 2, "move down");
+    }
+    return std::make_unique<MoveCommand>(find("LDevice")->children.last(), 0, "move up");
+}
+
+void TestEditCommands::eachKindUndoesExactly()
+{
+    QFETCH(QString, change);
+    const XmlObject original(*m_document->scl());
+    m_document->execute(command(change));
+    const XmlObject changed(*m_document->scl());
+    QVERIFY(!sameTree(&original, &changed));
+
+    for (int round = 0; round < 2; ++round) {
+        m_document->history().undo(*m_document);
+        QString where;
+        QVERIFY2(sameTree(m_document->scl(), &original, &where), qPrintable(where));
+        QVERIFY(linked(m_document->scl()) && indexed(*m_document));
+        m_document->history().redo(*m_document);
+        QVERIFY2(sameTree(m_document->scl(), &changed, &where), qPrintable(where));
+        QVERIFY(linked(m_document->scl()) && indexed(*m_document));
+    }
+}
+
+void TestEditCommands::typeIndexesFollowEveryChange()
+{
+    XmlSchema *schema = XmlSchema::instance();
+    XmlObject *type = find("LNodeType");
+    const QString id = type->attribute("id");
+    XmlObject *templates = type->parent;
+
+    // Cut and pasted back: the choices of lnType offer it again.
+    m_document->execute(std::make_unique<RemoveCommand>(type, "cut"));
+    QVERIFY(!schema->templateObjects("lnType").contains(type));
+    QVERIFY(!schema->findLNodeType(id));
+    auto *pasted = new XmlObject(*type);
+    m_document->execute(std::make_unique<InsertCommand>(templates, 0, pasted));
+    QVERIFY(schema->templateObjects("lnType").contains(pasted));
+    QCOMPARE(schema->findLNodeType(id), pasted);
+    QCOMPARE(schema->lnodeTypeIndex.value(XmlSchema::lnodeTypeKey(pasted)), pasted);
+
+    // A new id is found by it, the old one no more.
+    m_document->execute(std::make_unique<SetAttributeCommand>(pasted, "id", "Renamed"));
+    QCOMPARE(schema->findLNodeType("Renamed"), pasted);
+    QVERIFY(!schema->lnodeTypeIndex.contains(id + '/' + pasted->attribute("lnClass")));
+    // A data object added to the type is found through it.
+    m_document->execute(std::make_unique<InsertCommand>(pasted, -1, makeElement("DO", nullptr, {{"name", "Extra"}})));
+    QVERIFY(pasted->index.contains("Extra"));
+    m_document->history().undo(*m_document);
+    QVERIFY(!pasted->index.contains("Extra"));
+    QVERIFY(indexed(*m_document));
+}
+
+void TestEditCommands::aStepThatFailsHalfwayIsTakenBack()
+{
+    const XmlObject original(*m_document->scl());
+    m_document->beginMacro("import");
+    m_document->execute(std::make_unique<RemoveCommand>(find("IED"), "replace"));
+    m_document->execute(std::make_unique<SetAttributeCommand>(find("IED"), "name", "Other"));
+    m_document->cancelMacro();
+    QVERIFY(sameTree(m_document->scl(), &original));
+    QVERIFY(!m_document->history().canUndo());
+
+    // A step with nothing in it is no step.
+    m_document->beginMacro("nothing");
+    m_document->endMacro();
+    QVERIFY(!m_document->history().canUndo());
+}
+
+// Random edits of every kind, then all undone and all redone. The seed is
+// printed on a failure; KESTREL_SEED repeats a run.
+void TestEditCommands::randomEditsUndoAndRedo()
+{
+    const quint32 seed = qEnvironmentVariableIsSet("KESTREL_SEED") ? qEnvironmentVariableIntValue("KESTREL_SEED")
+                                                                    : 20261207;
+    QRandomGenerator random(seed);
+    const auto pick = [&](const QList<XmlObject *> &list) { return list.at(random.bounded(list.size())); };
+    const XmlObject original(*m_document->scl());
+    const QtMessageHandler previous = qInstallMessageHandler(silence);
+    int steps = 0;
+
+    // One random change; false when the element drawn allows none of that kind.
+    const std::function<bool(int)> edit = [&](int kind) {
+        XmlObject *element = pick(elementsOf(*m_document));
+        XmlObject *parent = element->parent;
+        switch (kind) {
+        case 0: {
+            const QStringList keys = element->attributes.keys() + QStringList{"desc", "x"};
+            const QString key = keys.at(random.bounded(keys.size()));
+            const QString value = random.bounded(5) == 0 ? QString() : QString::number(random.generate());
+            m_document->execute(std::make_unique<SetAttributeCommand>(element, key, value));
+            return true;
+        }
+        case 1:
+            m_document->execute(std::make_unique<InsertCommand>(parent, random.bounded(parent->children.size() + 1),
+                                                                new XmlObject(*element)));
+            return true;
+        case 2:
+            if (element->name == QLatin1String("DataTypeTemplates"))
+                return false; // it goes whole only rarely, below
+            m_document->execute(std::make_unique<RemoveCommand>(element, "delete"));
+            return true;
+        case 3:
+            m_document->execute(std::make_unique<MoveCommand>(element, random.bounded(parent->children.size()), "move"));
+            return true;
+        case 4: {
+            // A paste: a copy under a new name, one step.
+            m_document->beginMacro("paste");
+            auto *copy = new XmlObject(*element);
+            m_document->execute(std::make_unique<InsertCommand>(parent, -1, copy));
+            m_document->execute(std::make_unique<SetAttributeCommand>(copy, "name", copy->attribute("name") + "_New"));
+            m_document->endMacro();
+            return true;
+        }
+        case 5:
+            XmlCheck::instance()->checkTemplate(*m_document);
+            return true;
+        default:
+            m_document->execute(std::make_unique<RemoveCommand>(
+                    m_document->scl()->findChild(QStringLiteral("DataTypeTemplates")), "delete"));
+            return true;
+        }
+    };
+    while (steps < 1000) {
+        const int roll = random.bounded(100);
+        const int kind = roll < 40 ? 0 : roll < 55 ? 1 : roll < 75 ? 2 : roll < 92 ? 3 : roll < 98 ? 4 : roll < 99 ? 5 : 6;
+        if (kind == 6 && !m_document->scl()->findChild(QStringLiteral("DataTypeTemplates")))
+            continue;
+        if (elementsOf(*m_document).size() < 50)
+            continue; // keep something to edit
+        if (edit(kind))
+            ++steps;
+    }
+    qInstallMessageHandler(previous);
+    const XmlObject edited(*m_document->scl());
+    QVERIFY2(linked(m_document->scl()) && indexed(*m_document), qPrintable(QString("seed %1").arg(seed)));
+
+    while (m_document->history().canUndo())
+        m_document->history().undo(*m_document);
+    QString where;
+    QVERIFY2(sameTree(m_document->scl(), &original, &where), qPrintable(QString("seed %1: %2").arg(seed).arg(where)));
+    QVERIFY2(linked(m_document->scl()) && indexed(*m_document), qPrintable(QString("seed %1").arg(seed)));
+    while (m_document->history().canRedo())
+        m_document->history().redo(*m_document);
+    QVERIFY2(sameTree(m_document->scl(), &edited, &where), qPrintable(QString("seed %1: %2").arg(seed).arg(where)));
+    QVERIFY2(linked(m_document->scl()) && indexed(*m_document), qPrintable(QString("seed %1").arg(seed)));
+}
+
+QTEST_GUILESS_MAIN(TestEditCommands)
+#include "tst_editcommands.moc"
