@@ -120,9 +120,13 @@ void attribute::slotItemChanged(QTableWidgetItem *item)
 
     XmlObject *element = object;
     const QString previous = oldText;
+    if (!mainWindow->editAttribute(element, key, newValue)) {
+        QSignalBlocker blocker(this);
+        item->setText(previous);
+        return;
+    }
+    // The rows are shown again once the change has been announced: item is gone then.
     oldText = newValue;
-    // The rows are shown again once the change has been announced: item is gone after this.
-    ModifyRecord::write(*mainWindow->sclDocument(), element, key, newValue);
     ModifyRecord::attributeChanged(element, key, previous, newValue);
 }
 

@@ -8,7 +8,9 @@
 #include "editcommand.h"
 #include "elementview.h"
 #include "menuloader.h"
+#include "modifyrecord.h"
 #include "nvprocess.h"
+#include "renameengine.h"
 #include "sclcommunication.h"
 #include "scldocument.h"
 #include "sclhistory.h"
@@ -53,7 +55,8 @@ const char *const BackgroundStyle = "border-image: url(:/Kestrel/background);";
 
 const QStringList &sectionTags()
 {
-    static const QStringList tags = {"[Schema check]", "[Semantic check]", "[DataTypeTemplates check]"};
+    static const QStringList tags = {"[Schema check]", "[Semantic check]", "[DataTypeTemplates check]",
+                                     "[Where used]"};
     return tags;
 }
 
@@ -116,6 +119,9 @@ void Kestrel::setupDocument()
     // The instance tree shows copies of one data instance: they go with anything removed.
     connect(m_document, &SclDocument::elementAboutToBeRemoved, ui->instanceTreeWidget, &QTreeWidget::clear);
     connect(m_document, &SclDocument::documentReset, ui->instanceTreeWidget, &QTreeWidget::clear);
+    connect(m_document, &SclDocument::elementAboutToBeRemoved, ui->checkTextEdit, &sclCheck::forgetElements);
+    connect(m_document, &SclDocument::documentReset, ui->checkTextEdit, &sclCheck::forgetElements);
+    connect(ui->checkTextEdit, &sclCheck::elementActivated, this, &Kestrel::showElement);
 
     QAction *undo = m_undoStack->createUndoAction(this, tr("Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
@@ -169,6 +175,49 @@ void Kestrel::showElement(XmlObject *element)
         slotXmlItemClicked(shown->treeItem);
     else
         slotDataTemplateItemClicked(shown->treeItem);
+}
+
+bool Kestrel::editAttribute(XmlObject *element, const QString &key, const QString &value)
+{
+    if (element->attributes.contains(key) && element->attribute(key) == value)
+        return true;
+    const RenameEngine renames(*m_document);
+    const int carried = renames.references(element, key).size();
+    if (carried == 0) {
+        ModifyRecord::write(*m_document, element, key, value);
+        return true;
+    }
+    const QString name = EditCommand::nameOf(element);
+    if (!m_prompt->confirm(this, tr("Message"),
+                           tr("Renaming %1 to %2 changes the %3 references to it as well. Continue?")
+                                   .arg(name, value).arg(carried)))
+        return false;
+    renames.rename(*m_document, element, key, value);
+    qDebug().noquote() << tr("Modify record: rename %1 to %2, %3 references follow.").arg(name, value).arg(carried);
+    return true;
+}
+
+void Kestrel::showWhereUsed(XmlObject *element)
+{
+    const auto pathOf = [](const XmlObject *e) {
+        QStringList names;
+        for (; e && e->parent; e = e->parent)
+            names.prepend(EditCommand::nameOf(e));
+        return names.join(QLatin1String(" / "));
+    };
+    const QList<Reference> references = RenameEngine(*m_document).references(element);
+    ui->checkTextEdit->clear();
+    qDebug().noquote() << tr("[Where used]%1 is named in %2 places:").arg(pathOf(element)).arg(references.size());
+    for (const Reference &reference : references) {
+        const QString line = tr("[Where used]    %1: %2 = %3")
+                .arg(pathOf(reference.element), reference.attribute, reference.element->attribute(reference.attribute));
+        ui->checkTextEdit->outputFor(line, reference.element);
+    }
+}
+
+int Kestrel::referencesTo(const XmlObject *element) const
+{
+    return RenameEngine(*m_document).references(element).size();
 }
 
 void Kestrel::updateCompleters()

@@ -54,6 +54,13 @@ public:
     SclDocument *sclDocument() const { return m_document; }
     QUndoStack *undoStack() const { return m_undoStack; }
     QString fileName() const;
+    // Sets an attribute as the user asked. A new name carries the references to
+    // the element along, once the user has agreed; false when they did not.
+    bool editAttribute(XmlObject *element, const QString &key, const QString &value);
+    // Lists in the check panel what names the element; a double-click on a line shows that place.
+    void showWhereUsed(XmlObject *element);
+    // How many places name the element: what its deletion would leave naming nothing.
+    int referencesTo(const XmlObject *element) const;
     // Replaces the questions and file dialogs (tests answer them); the window takes ownership.
     void setUserPrompt(UserPrompt *prompt);
     UserPrompt *userPrompt() const { return m_prompt.get(); }

@@ -7,6 +7,7 @@
 #include "kestrel.h"
 #include "movecommand.h"
 #include "removecommand.h"
+#include "renameengine.h"
 #include "scldocument.h"
 #include "userprompt.h"
 #include "xmlobject.h"
@@ -66,6 +67,16 @@ QList<XmlObject *> movableSiblings(const XmlObject *element)
     return siblings;
 }
 
+// Whether anything in a file can name the element.
+bool hasNames(const XmlObject *element)
+{
+    for (const char *attribute : {"name", "inst", "id"}) {
+        if (RenameEngine::isName(element, QLatin1String(attribute)))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 MenuLoader *MenuLoader::instance(Kestrel *mainWindow)
@@ -117,6 +128,8 @@ QList<MenuLoader::Entry> MenuLoader::menuEntries(const XmlObject *element) const
                     {tr("Copy"), ":/Kestrel/copy"}, {tr("Cut"), ":/Kestrel/cut"},
                     {tr("Paste"), ":/Kestrel/paste"}, {tr("Delete"), ":/Kestrel/delete"}};
     }
+    if (hasNames(element))
+        entries.append({tr("Where used"), ":/Kestrel/whereused"});
     if (!fixedSections().contains(element->name))
         entries += {{QString(), QString()}, {tr("Up"), ":/Kestrel/up"}, {tr("Down"), ":/Kestrel/down"}};
     entries.append({QString(), QString()});
@@ -218,6 +231,8 @@ void MenuLoader::slotMapped(const QString &text)
         onPaste();
     } else if (text == tr("Delete")) {
         onDelete();
+    } else if (text == tr("Where used")) {
+        mainWindow->showWhereUsed(element);
     } else if (text == tr("Up")) {
         onUp();
     } else if (text == tr("Down")) {
@@ -309,8 +324,9 @@ void MenuLoader::onDelete()
     XmlObject *element = currentElement();
     if (!element || !element->parent)
         return;
-    if (!mainWindow->userPrompt()->confirm(nullptr, tr("Message"),
-                                           tr("Do you really want to delete [%1] ?").arg(element->label())))
+    const QString question = tr("Do you really want to delete [%1] ?").arg(element->label())
+            + danglingWarning(mainWindow->referencesTo(element));
+    if (!mainWindow->userPrompt()->confirm(nullptr, tr("Message"), question))
         return;
     delete clipboard;
     clipboard = nullptr;
@@ -399,6 +415,13 @@ void MenuLoader::onInsertNode(const QString &name)
     }
     document()->execute(std::make_unique<InsertCommand>(target, -1, element));
     qDebug().noquote() << tr("Modify record: Insert %1 successfully.").arg(name);
+}
+
+QString MenuLoader::danglingWarning(int references)
+{
+    if (references == 0)
+        return QString();
+    return QLatin1Char('\n') + tr("%1 references in the file name it: they will name nothing.").arg(references);
 }
 
 SclDocument *MenuLoader::document() const

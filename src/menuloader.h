@@ -17,6 +17,9 @@ class MenuLoader : public QObject
     Q_OBJECT
 
 public:
+    // What a deletion question adds when other elements name the one to delete; empty when none does.
+    static QString danglingWarning(int references);
+
     // The one instance, created on the first call with the main window as its parent.
     static MenuLoader *instance(Kestrel *mainWindow = nullptr);
     ~MenuLoader() override;

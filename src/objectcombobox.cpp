@@ -1,11 +1,13 @@
 #include "objectcombobox.h"
 
+#include "kestrel.h"
 #include "modifyrecord.h"
+#include "xmlobject.h"
 
 #include <QWheelEvent>
 
-objectComboBox::objectComboBox(SclDocument *document, XmlObject *object, const QString &key)
-    : document(document),
+objectComboBox::objectComboBox(Kestrel *window, XmlObject *object, const QString &key)
+    : window(window),
       object(object),
       key(key)
 {
@@ -15,7 +17,11 @@ objectComboBox::objectComboBox(SclDocument *document, XmlObject *object, const Q
 
 void objectComboBox::slotCurrentTextChanged(const QString &text)
 {
-    ModifyRecord::write(*document, object, key, text);
+    if (!window->editAttribute(object, key, text)) {
+        const QSignalBlocker blocker(this);
+        setCurrentText(object->attribute(key));
+        return;
+    }
     ModifyRecord::attributeSet(object, key, text);
 }
 

@@ -3,7 +3,7 @@
 
 #include <QComboBox>
 
-class SclDocument;
+class Kestrel;
 class XmlObject;
 
 // A table cell offering a fixed choice for one attribute of one element. The
@@ -14,14 +14,15 @@ class objectComboBox : public QComboBox
     Q_OBJECT
 
 public:
-    objectComboBox(SclDocument *document, XmlObject *object, const QString &key);
+    objectComboBox(Kestrel *window, XmlObject *object, const QString &key);
 
-    SclDocument *document; // not owned
-    XmlObject *object;     // not owned
+    Kestrel *window;   // not owned
+    XmlObject *object; // not owned
     QString key;
 
 public slots:
-    // Writes the text into the attribute, creating it if need be, and logs the change.
+    // Writes the text into the attribute, creating it if need be, and logs the
+    // change; a rename the user does not confirm shows the old value again.
     void slotCurrentTextChanged(const QString &text);
 
 protected:

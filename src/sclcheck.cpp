@@ -3,7 +3,9 @@
 #include "logfile.h"
 
 #include <QDateTime>
+#include <QMouseEvent>
 #include <QMutex>
+#include <QTextBlock>
 #include <QThread>
 
 #include <algorithm>
@@ -12,10 +14,18 @@
 namespace {
 
 // Tested in this order; only the first one found is removed.
-const char *const sectionTags[] = {"[Schema check]", "[Semantic check]", "[DataTypeTemplates check]"};
+const char *const sectionTags[] = {"[Schema check]", "[Semantic check]", "[DataTypeTemplates check]", "[Where used]"};
 
 const char *const headings[] = {"Check SubNetwork name", "Check IED name", "Check LNodeType",
                                 "Check DOType", "Check DAType", "Check EnumType"};
+
+// The element a line of the text stands for; it goes with its line when the text is cleared.
+class ElementLink : public QTextBlockUserData
+{
+public:
+    explicit ElementLink(XmlObject *element) : element(element) {}
+    XmlObject *element;
+};
 
 QMutex &fileMutex()
 {
@@ -46,6 +56,26 @@ void sclCheck::output(QtMsgType type, const QMessageLogContext &context, const Q
         appendLine(message);
     else
         QMetaObject::invokeMethod(this, [this, message] { appendLine(message); }, Qt::QueuedConnection);
+}
+
+void sclCheck::outputFor(const QString &text, XmlObject *element)
+{
+    output(QtDebugMsg, QMessageLogContext(), text);
+    // The line is the last but one block: the last is the empty one after its line end.
+    document()->findBlockByNumber(document()->blockCount() - 2).setUserData(new ElementLink(element));
+}
+
+void sclCheck::forgetElements()
+{
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
+        block.setUserData(nullptr);
+}
+
+void sclCheck::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTextEdit::mouseDoubleClickEvent(event);
+    if (const auto *link = dynamic_cast<ElementLink *>(cursorForPosition(event->pos()).block().userData()))
+        emit elementActivated(link->element);
 }
 
 void sclCheck::appendLine(QString text)

@@ -1,6 +1,7 @@
 #include "sclfcda.h"
 
 #include "insertcommand.h"
+#include "modifyrecord.h"
 #include "scldocument.h"
 #include "xmlobject.h"
 
@@ -48,12 +49,10 @@ void sclFcda::fillRow(XmlObject *element, int n)
     }
 }
 
-void sclFcda::writeValue(XmlObject *element, const QString &attribute, const QString &value)
+bool sclFcda::writeValue(XmlObject *element, const QString &attribute, const QString &value)
 {
-    if (attribute != DescriptionColumn) {
-        sclTableView::writeValue(element, attribute, value);
-        return;
-    }
+    if (attribute != DescriptionColumn)
+        return sclTableView::writeValue(element, attribute, value);
     QList<XmlObject *> vals;
     for (XmlObject *child : element->children) {
         if (child->name == QLatin1String("Val"))
@@ -68,8 +67,9 @@ void sclFcda::writeValue(XmlObject *element, const QString &attribute, const QSt
         vals.append(val);
     }
     for (XmlObject *val : vals)
-        sclTableView::writeValue(val, QStringLiteral("value"), value);
+        ModifyRecord::write(*document(), val, QStringLiteral("value"), value);
     document()->endMacro();
+    return true;
 }
 
 void sclFcda::slotItemClicked(QTableWidgetItem *item)

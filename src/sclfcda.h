@@ -25,7 +25,7 @@ public slots:
 
 protected:
     void fillRow(XmlObject *element, int n) override;
-    void writeValue(XmlObject *element, const QString &attribute, const QString &value) override;
+    bool writeValue(XmlObject *element, const QString &attribute, const QString &value) override;
 };
 
 #endif // SCLFCDA_H

@@ -2,6 +2,7 @@
 
 #include "attribute.h"
 #include "kestrel.h"
+#include "menuloader.h"
 #include "modifyrecord.h"
 #include "movecommand.h"
 #include "objectcombobox.h"
@@ -275,7 +276,7 @@ objectComboBox *sclTableView::addChoice(int row, const QString &column, XmlObjec
                                         const QString &attributeName, const QStringList &choices)
 {
     const int columnIndex = columnFor(column);
-    auto *box = new objectComboBox(document(), element, attributeName);
+    auto *box = new objectComboBox(mainWindow, element, attributeName);
     box->addItems(choices);
     // A value outside the choices leaves the box empty; nothing is written until the user chooses.
     box->setCurrentIndex(choices.indexOf(element->attribute(attributeName)));
@@ -340,9 +341,9 @@ bool sclTableView::refusesEmpty(const objectTableWidgetItem *item, const QString
     return isRequired(item->object, attributeName);
 }
 
-void sclTableView::writeValue(XmlObject *element, const QString &attributeName, const QString &value)
+bool sclTableView::writeValue(XmlObject *element, const QString &attributeName, const QString &value)
 {
-    ModifyRecord::write(*document(), element, attributeName, value);
+    return mainWindow->editAttribute(element, attributeName, value);
 }
 
 void sclTableView::slotItemChanged(QTableWidgetItem *item)
@@ -362,7 +363,11 @@ void sclTableView::slotItemChanged(QTableWidgetItem *item)
         return;
     }
     XmlObject *element = cell->object;
-    writeValue(element, attributeName, newValue);
+    if (!writeValue(element, attributeName, newValue)) {
+        const QSignalBlocker blocker(this);
+        cell->setText(oldText);
+        return;
+    }
     {
         const QSignalBlocker blocker(this);
         cell->setText(newValue);
@@ -459,8 +464,11 @@ void sclTableView::slotDeleteBtn()
         qWarning().noquote() << tr("objectItem invaild.");
         return;
     }
-    if (!mainWindow
-        || !mainWindow->userPrompt()->confirm(this, tr("Kestrel"), tr("Delete the element, whether to continue ?")))
+    if (!mainWindow || !objectItem->object)
+        return;
+    const QString question = tr("Delete the element, whether to continue ?")
+            + MenuLoader::danglingWarning(mainWindow->referencesTo(objectItem->object));
+    if (!mainWindow->userPrompt()->confirm(this, tr("Kestrel"), question))
         return;
     if (getPostion() < 0)
         return;

@@ -90,8 +90,8 @@ protected:
     virtual bool refusesEmpty(const objectTableWidgetItem *item, const QString &attribute) const;
     // The attribute an edited cell writes: the header of its column.
     virtual QString editedAttribute(const objectTableWidgetItem *item) const;
-    // Writes an accepted edit into the element.
-    virtual void writeValue(XmlObject *element, const QString &attribute, const QString &value);
+    // Writes an accepted edit into the element; false when the user took it back.
+    virtual bool writeValue(XmlObject *element, const QString &attribute, const QString &value);
 
     // The column of an attribute, made with its header when first met. The
     // header shows the name unless a caption is given; edits write the header's text.

@@ -37,6 +37,8 @@ private slots:
     void commands_data();
     void commands();
     void checkOutput();
+    void renameEveryIed_data();
+    void renameEveryIed();
 
 private:
     QTemporaryDir m_dir;
@@ -90,6 +92,17 @@ void TestCli::commands_data()
     QTest::newRow("missing argument") << QStringList{"roundtrip", "only-one"} << 2 << "";
     QTest::newRow("check missing file") << QStringList{"check", "semantic", m_dir.filePath("missing.scd")} << 2 << "";
     QTest::newRow("check clean file") << QStringList{"check", "semantic", DataDir + "/good/crlf.scd"} << 0 << "";
+    const QString station = DataDir + "/good/substation.scd";
+    const QString renamed = m_dir.filePath("renamed.scd");
+    QTest::newRow("rename to a taken name") << QStringList{"rename", station, "--ied", "Q01_BCU", "Q01_MU", "-o", renamed}
+                                            << 1 << "";
+    QTest::newRow("rename an unknown IED") << QStringList{"rename", station, "--ied", "Q09", "Q10", "-o", renamed}
+                                           << 1 << "";
+    QTest::newRow("rename to no name") << QStringList{"rename", station, "--ied", "Q01_BCU", "9 x", "-o", renamed}
+                                       << 1 << "";
+    QTest::newRow("rename without output") << QStringList{"rename", station, "--ied", "Q01_BCU", "B"} << 2 << "";
+    QTest::newRow("rename a missing file") << QStringList{"rename", m_dir.filePath("missing.scd"), "--ied", "A", "B",
+                                                          "-o", renamed} << 2 << "";
 }
 
 void TestCli::commands()
@@ -131,6 +144,28 @@ void TestCli::checkOutput()
     const QString cleaned = m_dir.filePath("cleaned.scd");
     QCOMPARE(run({"check", "templates", clean, "-o", cleaned}).exitCode, 0);
     QVERIFY(QFileInfo::exists(cleaned));
+}
+
+void TestCli::renameEveryIed_data()
+{
+    QTest::addColumn<QString>("ied");
+    for (const char *ied : {"E1Q1SB1", "E1Q2SB1", "E1Q1MU1", "HMI01"})
+        QTest::newRow(ied) << QString(ied);
+}
+
+// Each IED of a station with GOOSE and sampled value subscriptions and report
+// clients, renamed: nothing names it by its old name, and the check passes.
+void TestCli::renameEveryIed()
+{
+    QFETCH(QString, ied);
+    const QString renamed = m_dir.filePath(ied + ".scd");
+    const Result result = run({"rename", DataDir + "/e2e/elmwood_ed2.scd", "--ied", ied, "New" + ied, "-o", renamed});
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+    QVERIFY2(result.out.startsWith("renamed IED " + ied + " to New" + ied + ", "), qPrintable(result.out));
+    const QString text = readAll(renamed);
+    QVERIFY(!text.contains('"' + ied + '"') && !text.contains('>' + ied + '<'));
+    QCOMPARE(run({"check", "semantic", renamed}).exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(TestCli)

@@ -77,7 +77,7 @@ void TestMenuLoader::menus_data()
     QTest::newRow("root, one Header only, nothing copied") << "SCL" << true << QStringList()
                                                            << QStringList{"Insert IED", "!Insert Header", "!Paste"};
     QTest::newRow("DataTypeTemplates") << "DataTypeTemplates" << false << edits << QStringList{"!Up", "!Down"};
-    QTest::newRow("LDevice") << "LDevice" << false << edits + QStringList{"-", "Up", "Down", "-"}
+    QTest::newRow("LDevice") << "LDevice" << false << edits + QStringList{"Where used", "-", "Up", "Down", "-"}
                              << QStringList{"Insert LN0", "Insert LN"};
     QTest::newRow("first IED, after Communication") << "IED" << true << QStringList() << QStringList{"Down", "!Up"};
     QTest::newRow("last IED, before DataTypeTemplates") << "IED:last" << true << QStringList()

@@ -1,9 +1,11 @@
 #include "guitestsupport.h"
+#include "sclcheck.h"
 
 #include <QAction>
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTextBlock>
 #include <QUndoStack>
 
 // Every edit made through the window can be taken back and made again, and
@@ -37,6 +39,8 @@ private slots:
     void pastedTypeIsOfferedAgain();
     void viewsLetGoOfWhatLeaves();
     void backAtTheSavedStateNothingIsAsked();
+    void renameAsksThenCarriesItsReferences();
+    void whereUsedLeadsToEachPlace();
 
 private:
     XmlObject *root() const { return window->document().first(); }
@@ -206,6 +210,60 @@ void TestUndoRedo::backAtTheSavedStateNothingIsAsked()
     QVERIFY(window->document().isEmpty());
     // Closing forgot every step.
     QCOMPARE(window->undoStack()->count(), 0);
+}
+
+void TestUndoRedo::renameAsksThenCarriesItsReferences()
+{
+    XmlObject *mu = ied("Q01_MU");
+    QVERIFY(clickInTree(mu));
+    auto *panel = window->findChild<attribute *>("attributeTableWidget");
+    const auto nameCell = [panel] {
+        QCoreApplication::processEvents();
+        return panel->item(panel->findItems("name", Qt::MatchExactly).first()->row(), 1);
+    };
+    const XmlObject before(*root());
+
+    // Declined: nothing changes, and the cell shows the name it has.
+    m_prompt->answers = {false};
+    editCell(nameCell(), "MU9");
+    QCOMPARE(m_prompt->asked,
+             QStringList{"Renaming IED Q01_MU to MU9 changes the 13 references to it as well. Continue?"});
+    QCOMPARE(mu->attribute("name"), QString("Q01_MU"));
+    QCOMPARE(nameCell()->text(), QString("Q01_MU"));
+    QVERIFY(!action("actionSave")->isEnabled());
+
+    // Agreed: the IED and everything that named it take the new name, in one step.
+    editCell(nameCell(), "MU9");
+    QCOMPARE(mu->attribute("name"), QString("MU9"));
+    QVERIFY(root()->findDescendant("ConnectedAP", "iedName", "MU9"));
+    for (const char *referrer : {"ConnectedAP", "ExtRef", "LNode", "ClientLN"})
+        QVERIFY(!root()->findDescendant(referrer, "iedName", "Q01_MU"));
+    QCOMPARE(action("actionUndo")->text(), QString("Undo rename IED Q01_MU to MU9"));
+    action("actionUndo")->trigger();
+    QVERIFY(sameTree(root(), &before));
+}
+
+void TestUndoRedo::whereUsedLeadsToEachPlace()
+{
+    XmlObject *mu = ied("Q01_MU");
+    QVERIFY(clickEntry(openContextMenu(mu), "Where used"));
+    auto *check = window->findChild<sclCheck *>("checkTextEdit");
+    const QStringList lines = check->toPlainText().split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.first(), QString("IED Q01_MU is named in 13 places:"));
+    QCOMPARE(lines.size(), 14);
+    XmlObject *connectedAp = root()->findDescendant("ConnectedAP", "iedName", "Q01_MU");
+    const QString line = "    Communication / SubNetwork " + connectedAp->parent->attribute("name")
+            + " / ConnectedAP: iedName = Q01_MU";
+    QVERIFY(lines.contains(line));
+
+    // A double-click on a line shows that place.
+    const QTextBlock block = check->document()->findBlockByNumber(lines.indexOf(line));
+    QTextCursor cursor(block);
+    check->setTextCursor(cursor);
+    check->ensureCursorVisible();
+    QTest::mouseDClick(check->viewport(), Qt::LeftButton, {}, check->cursorRect(cursor).center());
+    QCOMPARE(window->findChild<attribute *>("attributeTableWidget")->shownObject(), connectedAp);
+    QCOMPARE(window->findChild<QTreeWidget *>("xmlTreeWidget")->currentItem(), connectedAp->treeItem);
 }
 
 QTEST_MAIN(TestUndoRedo)

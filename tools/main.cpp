@@ -1,6 +1,7 @@
 // kestrel-cli: the document core without a window, for scripts and pipelines.
 
 #include "coreresources.h"
+#include "renameengine.h"
 #include "scldocument.h"
 #include "xmlcheck.h"
 #include "xmlobject.h"
@@ -69,6 +70,12 @@ Commands:
                           Exit 0 when the check passes, 1 when it finds faults, 2
                           when the file cannot be loaded. -o saves the document
                           after the template check has removed the unused types.
+  rename FILE --ied OLD NEW -o OUT
+                          Rename the IED OLD to NEW with every reference to it
+                          (ConnectedAP, ExtRef, ClientLN, LNode, IEDName, ...)
+                          and save the result as OUT. Exit 0 when renamed, 1 with
+                          the reason on stderr when refused, 2 when FILE cannot
+                          be loaded or OUT cannot be written.
   --help                  This text.
 
 FILE may name an embedded resource, e.g. :/Xml/init (the new-file template).
@@ -257,6 +264,57 @@ int check(const QStringList &arguments)
     return passed ? 0 : 1;
 }
 
+// Takes "OPTION VALUE..." out of args; false when the option is there without its values.
+bool takeOption(QStringList &args, const QString &option, int values, QStringList *taken)
+{
+    const int at = args.indexOf(option);
+    if (at < 0)
+        return true;
+    if (at + values >= args.size())
+        return false;
+    *taken = args.mid(at + 1, values);
+    args.erase(args.begin() + at, args.begin() + at + values + 1);
+    return true;
+}
+
+int refused(const QString &reason)
+{
+    err() << "kestrel-cli: " << reason << Qt::endl;
+    return 1;
+}
+
+int renameIed(const QStringList &arguments)
+{
+    QStringList args = arguments;
+    QStringList names;
+    QStringList output;
+    if (!takeOption(args, QStringLiteral("--ied"), 2, &names) || !takeOption(args, QStringLiteral("-o"), 1, &output)
+        || args.size() != 1 || names.isEmpty() || output.isEmpty())
+        return usageError(QStringLiteral("rename takes FILE --ied OLD NEW -o OUT"));
+    const QString &oldName = names.at(0);
+    const QString &newName = names.at(1);
+
+    XmlSchema::instance()->load();
+    SclDocument document;
+    if (!document.load(args.at(0)))
+        return 2;
+    XmlObject *root = document.scl();
+    XmlObject *ied = root ? root->findChild(QStringLiteral("IED"), QStringLiteral("name"), oldName) : nullptr;
+    static const QRegularExpression iedName(QStringLiteral("^[A-Za-z][0-9A-Za-z_]{0,63}$"));
+    if (!ied)
+        return refused(QStringLiteral("the file has no IED named %1").arg(oldName));
+    if (!iedName.match(newName).hasMatch())
+        return refused(QStringLiteral("%1 is no IED name: a letter, then up to 63 letters, digits or _").arg(newName));
+    if (newName != oldName && root->findChild(QStringLiteral("IED"), QStringLiteral("name"), newName))
+        return refused(QStringLiteral("another IED is named %1 already").arg(newName));
+
+    const int carried = RenameEngine(document).rename(document, ied, QStringLiteral("name"), newName);
+    if (!document.save(output.first()))
+        return 2;
+    out() << "renamed IED " << oldName << " to " << newName << ", " << carried << " references with it" << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -282,6 +340,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("stats"), stats},
         {QStringLiteral("schema"), schema},
         {QStringLiteral("check"), check},
+        {QStringLiteral("rename"), renameIed},
     };
     const auto command = commands.constFind(args.first());
     if (command == commands.constEnd())

@@ -447,6 +447,22 @@
         <source>&lt;opened file&gt;</source>
         <translation>&lt;opened file&gt;</translation>
     </message>
+    <message>
+        <source>Renaming %1 to %2 changes the %3 references to it as well. Continue?</source>
+        <translation>Renaming %1 to %2 changes the %3 references to it as well. Continue?</translation>
+    </message>
+    <message>
+        <source>Modify record: rename %1 to %2, %3 references follow.</source>
+        <translation>Modify record: rename %1 to %2, %3 references follow.</translation>
+    </message>
+    <message>
+        <source>[Where used]%1 is named in %2 places:</source>
+        <translation>[Where used]%1 is named in %2 places:</translation>
+    </message>
+    <message>
+        <source>[Where used]    %1: %2 = %3</source>
+        <translation>[Where used]    %1: %2 = %3</translation>
+    </message>
 </context>
 <context>
     <name>KestrelClass</name>
@@ -857,6 +873,14 @@
         <source>move down %1</source>
         <translation>move down %1</translation>
     </message>
+    <message>
+        <source>Where used</source>
+        <translation>Where used</translation>
+    </message>
+    <message>
+        <source>%1 references in the file name it: they will name nothing.</source>
+        <translation>%1 references in the file name it: they will name nothing.</translation>
+    </message>
 </context>
 <context>
     <name>QIpAddressEditItem</name>
@@ -880,6 +904,13 @@ Please input the value bewteen 0 with 255.</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>RenameEngine</name>
+    <message>
+        <source>rename %1 to %2</source>
+        <translation>rename %1 to %2</translation>
     </message>
 </context>
 <context>

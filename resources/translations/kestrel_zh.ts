@@ -447,6 +447,22 @@
         <source>&lt;opened file&gt;</source>
         <translation>&lt;打开的文件&gt;</translation>
     </message>
+    <message>
+        <source>Renaming %1 to %2 changes the %3 references to it as well. Continue?</source>
+        <translation>将 %1 重命名为 %2 会同时修改引用它的 %3 处。是否继续？</translation>
+    </message>
+    <message>
+        <source>Modify record: rename %1 to %2, %3 references follow.</source>
+        <translation>Modify record: 将 %1 重命名为 %2，%3 处引用随之修改。</translation>
+    </message>
+    <message>
+        <source>[Where used]%1 is named in %2 places:</source>
+        <translation>[Where used]%1 在 %2 处被引用：</translation>
+    </message>
+    <message>
+        <source>[Where used]    %1: %2 = %3</source>
+        <translation>[Where used]    %1: %2 = %3</translation>
+    </message>
 </context>
 <context>
     <name>KestrelClass</name>
@@ -857,6 +873,14 @@
         <source>move down %1</source>
         <translation>下移 %1</translation>
     </message>
+    <message>
+        <source>Where used</source>
+        <translation>引用位置</translation>
+    </message>
+    <message>
+        <source>%1 references in the file name it: they will name nothing.</source>
+        <translation>文件中有 %1 处引用它：删除后这些引用将失效。</translation>
+    </message>
 </context>
 <context>
     <name>QIpAddressEditItem</name>
@@ -880,6 +904,13 @@ Please input the value bewteen 0 with 255.</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>RenameEngine</name>
+    <message>
+        <source>rename %1 to %2</source>
+        <translation>将 %1 重命名为 %2</translation>
     </message>
 </context>
 <context>
