@@ -114,7 +114,8 @@ void Kestrel::setupDocument()
     auto *trees = new TreeFollower(m_document);
     connect(trees, &TreeFollower::namesChanged, this, &Kestrel::updateCompleters);
     connect(trees, &TreeFollower::templatesInserted, this, &Kestrel::buildTemplateTree);
-    new ViewFollower(m_document, ui->mdiArea);
+    auto *views = new ViewFollower(m_document, ui->mdiArea);
+    connect(views, &ViewFollower::lastViewClosed, this, [this] { showBackground(true); });
     ui->attributeTableWidget->follow(m_document);
     // The instance tree shows copies of one data instance: they go with anything removed.
     connect(m_document, &SclDocument::elementAboutToBeRemoved, ui->instanceTreeWidget, &QTreeWidget::clear);
@@ -127,10 +128,13 @@ void Kestrel::setupDocument()
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcut(QKeySequence::Undo);
     undo->setIcon(QIcon(QStringLiteral(":/Kestrel/undo")));
+    // The tool bar keeps a short word; the menu and the tool tip name the step.
+    undo->setIconText(tr("Undo"));
     QAction *redo = m_undoStack->createRedoAction(this, tr("Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL + Qt::SHIFT + Qt::Key_Z), QKeySequence(Qt::CTRL + Qt::Key_Y)});
     redo->setIcon(QIcon(QStringLiteral(":/Kestrel/redo")));
+    redo->setIconText(tr("Redo"));
     ui->menuEdit->addAction(undo);
     ui->menuEdit->addAction(redo);
     ui->mainToolBar->insertAction(ui->mainToolBar->actions().value(3), undo);

@@ -37,13 +37,17 @@ ElementView *ViewFollower::viewOf(QWidget *widget)
 
 void ViewFollower::aboutToRemove(XmlObject *element)
 {
+    bool closed = false;
     for (QMdiSubWindow *window : m_area->subWindowList()) {
         const ElementView *view = viewOf(window->widget());
         if (view && contains(element, view->shownElement())) {
             m_area->removeSubWindow(window);
             window->deleteLater();
+            closed = true;
         }
     }
+    if (closed && m_area->subWindowList().isEmpty())
+        emit lastViewClosed();
 }
 
 void ViewFollower::scheduleRefresh()

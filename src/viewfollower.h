@@ -21,6 +21,10 @@ public:
 
     static ElementView *viewOf(QWidget *widget);
 
+signals:
+    // The views closed because their elements left, and none is open any more.
+    void lastViewClosed();
+
 private:
     void aboutToRemove(XmlObject *element);
     void scheduleRefresh();

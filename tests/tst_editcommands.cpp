@@ -1,11 +1,15 @@
 #include "insertcommand.h"
 #include "movecommand.h"
 #include "removecommand.h"
+#include "renameengine.h"
 #include "scldocument.h"
 #include "setattributecommand.h"
 #include "testtree.h"
+#include "xmlreader.h"
+#include "xmltemplatemerge.h"
 
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <functional>
@@ -202,7 +206,8 @@ void TestEditCommands::aStepThatFailsHalfwayIsTakenBack()
     QVERIFY(!m_document->history().canUndo());
 }
 
-// Random edits of every kind, then all undone and all redone. The seed is
+// Random edits of every kind (attributes, insert, paste, cut and delete, move,
+// rename, import, template check), then all undone and all redone. The seed is
 // printed on a failure; KESTREL_SEED repeats a run.
 void TestEditCommands::randomEditsUndoAndRedo()
 {
@@ -213,6 +218,28 @@ void TestEditCommands::randomEditsUndoAndRedo()
     const XmlObject original(*m_document->scl());
     const QtMessageHandler previous = qInstallMessageHandler(silence);
     int steps = 0;
+    // An import, as the wizard's Finish makes it: the ICD's new types, then its IED, one step.
+    const QList<XmlObject *> icd = XmlReader::load(KESTREL_TEST_DATA "/good/relay.icd");
+    const auto cleanup = qScopeGuard([&] { qDeleteAll(icd); });
+    int imports = 0;
+    const auto import = [&] {
+        XmlObject *root = m_document->scl();
+        XmlObject *templates = root->findChild(QStringLiteral("DataTypeTemplates"));
+        if (!templates)
+            return false;
+        XmlTemplateMerge merge;
+        merge.collect(icd);
+        merge.compare();
+        m_document->beginMacro("import");
+        for (auto kind : {XmlTemplateMerge::EnumTypeKind, XmlTemplateMerge::DATypeKind, XmlTemplateMerge::DOTypeKind,
+                          XmlTemplateMerge::LNodeTypeKind})
+            merge.addTypes(*m_document, kind, templates);
+        auto *ied = new XmlObject(*icd.first()->findChild(QStringLiteral("IED")));
+        ied->attributes.insert("name", QString("Imported%1").arg(++imports));
+        m_document->execute(std::make_unique<InsertCommand>(root, root->children.indexOf(templates), ied));
+        m_document->endMacro();
+        return true;
+    };
 
     // One random change; false when the element drawn allows none of that kind.
     const std::function<bool(int)> edit = [&](int kind) {
@@ -250,6 +277,16 @@ void TestEditCommands::randomEditsUndoAndRedo()
         case 5:
             XmlCheck::instance()->checkTemplate(*m_document);
             return true;
+        case 6: {
+            const QString attribute = element->name == QLatin1String("LDevice") ? "inst"
+                    : element->parent && element->parent->name == QLatin1String("DataTypeTemplates") ? "id" : "name";
+            if (!RenameEngine::isName(element, attribute))
+                return false;
+            RenameEngine(*m_document).rename(*m_document, element, attribute, element->attribute(attribute) + "R");
+            return true;
+        }
+        case 7:
+            return import();
         default:
             m_document->execute(std::make_unique<RemoveCommand>(
                     m_document->scl()->findChild(QStringLiteral("DataTypeTemplates")), "delete"));
@@ -258,8 +295,9 @@ void TestEditCommands::randomEditsUndoAndRedo()
     };
     while (steps < 1000) {
         const int roll = random.bounded(100);
-        const int kind = roll < 40 ? 0 : roll < 55 ? 1 : roll < 75 ? 2 : roll < 92 ? 3 : roll < 98 ? 4 : roll < 99 ? 5 : 6;
-        if (kind == 6 && !m_document->scl()->findChild(QStringLiteral("DataTypeTemplates")))
+        const int kind = roll < 35 ? 0 : roll < 50 ? 1 : roll < 66 ? 2 : roll < 82 ? 3 : roll < 87 ? 4 : roll < 88 ? 5
+                : roll < 96 ? 6 : roll < 99 ? 7 : 8;
+        if (kind == 8 && !m_document->scl()->findChild(QStringLiteral("DataTypeTemplates")))
             continue;
         if (elementsOf(*m_document).size() < 50)
             continue; // keep something to edit
