@@ -175,15 +175,6 @@ void SclDocument::endMacro()
         record(std::move(macro));
 }
 
-void SclDocument::cancelMacro()
-{
-    if (m_macroDepth == 0)
-        return;
-    m_macroDepth = 0;
-    std::unique_ptr<CompoundCommand> macro = std::move(m_macro);
-    macro->undo(*this);
-}
-
 void SclDocument::setAttribute(XmlObject *element, const QString &key, const QString &value)
 {
     {

@@ -54,8 +54,6 @@ public:
     // a step with nothing in it is dropped.
     void beginMacro(const QString &text);
     void endMacro();
-    // Takes back what ran since beginMacro and drops it (an operation failed halfway).
-    void cancelMacro();
 
     // The changes commands are made of. Each announces itself.
     void setAttribute(XmlObject *element, const QString &key, const QString &value);

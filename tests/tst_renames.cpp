@@ -56,8 +56,6 @@ private slots:
     void renameCarriesEveryReference();
     void referrersByKind_data();
     void referrersByKind();
-    void onlyNamesCarryReferences_data();
-    void onlyNamesCarryReferences();
 };
 
 void TestRenames::renameCarriesEveryReference_data()
@@ -163,32 +161,6 @@ void TestRenames::referrersByKind()
     for (auto it = kinds.begin(); it != kinds.end(); ++it)
         counted.append(it.key() + ' ' + QString::number(it.value()));
     QTEST(counted.join(", "), "referrers");
-}
-
-void TestRenames::onlyNamesCarryReferences_data()
-{
-    QTest::addColumn<QString>("element");
-    QTest::addColumn<QString>("attribute");
-    QTest::addColumn<bool>("name");
-    QTest::newRow("IED name") << "IED" << "name" << true;
-    QTest::newRow("IED desc") << "IED" << "desc" << false;
-    QTest::newRow("LN lnType") << "LN" << "lnType" << false;
-    QTest::newRow("LN0 inst") << "LN0" << "inst" << true;
-    QTest::newRow("DO name") << "DO" << "name" << false;
-    QTest::newRow("SubNetwork name") << "SubNetwork" << "name" << true;
-    QTest::newRow("ConnectedAP iedName") << "ConnectedAP" << "iedName" << false;
-}
-
-void TestRenames::onlyNamesCarryReferences()
-{
-    QFETCH(QString, element);
-    QFETCH(QString, attribute);
-    SclDocument document;
-    QVERIFY(document.load(E2eDir + "elmwood_ed2.scd"));
-    XmlObject *found = allOf(document, element).first();
-    QTEST(RenameEngine::isName(found, attribute), "name");
-    if (!RenameEngine::isName(found, attribute))
-        QVERIFY(RenameEngine(document).references(found, attribute).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestRenames)
