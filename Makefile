@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 SHARED    ?= ../shared
 PACKAGES  := cmake make g++ python3 qtbase5-dev qttools5-dev qttools5-dev-tools \
-             libqt5svg5-dev xvfb xauth
+             libqt5svg5-dev libxml2-dev xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

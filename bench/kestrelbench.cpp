@@ -5,6 +5,7 @@
 
 #include "benchtiming.h"
 #include "coreresources.h"
+#include "schemavalidator.h"
 #include "scldocument.h"
 #include "xmlcheck.h"
 #include "xmlobject.h"
@@ -100,12 +101,15 @@ void benchFile(const QString &fileName, const QString &scratch)
     const QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     XmlCheck *check = XmlCheck::instance();
     const double semanticMs = timeMs([&] { check->semanticValidate(roots); });
+    const double schemaMs = timeMs([&] { SchemaValidator::validate(roots); });
     SclDocument document;
     document.reset(roots);
     const double templateMs = timeMs([&] { check->checkTemplate(document); });
     qInstallMessageHandler(previous);
     out << QStringLiteral("  %1 %2 ms  %3x load\n").arg(QLatin1String("semantic check"), -34)
            .arg(semanticMs, 8, 'f', 1).arg(semanticMs / loadMs, 5, 'f', 2);
+    out << QStringLiteral("  %1 %2 ms  %3x load\n").arg(QLatin1String("schema check"), -34)
+           .arg(schemaMs, 8, 'f', 1).arg(schemaMs / loadMs, 5, 'f', 2);
     out << QStringLiteral("  %1 %2 ms  %3x load\n").arg(QLatin1String("template check"), -34)
            .arg(templateMs, 8, 'f', 1).arg(templateMs / loadMs, 5, 'f', 2);
 

@@ -12,7 +12,9 @@
 #include "nvprocess.h"
 #include "renameengine.h"
 #include "sclcommunication.h"
+#include "schemavalidator.h"
 #include "scldocument.h"
+#include "sharedprogress.h"
 #include "sclhistory.h"
 #include "sclied.h"
 #include "sclsubnetwork.h"
@@ -32,6 +34,7 @@
 #include <QContextMenuEvent>
 #include <QDateTime>
 #include <QDebug>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -46,6 +49,9 @@
 #include <QUndoStack>
 #include <QUndoView>
 
+#include <atomic>
+#include <thread>
+
 const QString Kestrel::TemplateFile = QStringLiteral(":/Xml/init");
 
 namespace {
@@ -59,6 +65,21 @@ const QStringList &sectionTags()
                                      "[Where used]"};
     return tags;
 }
+
+// While a check runs, each line it logs about an element leads to that element.
+class FindingLinks
+{
+public:
+    explicit FindingLinks(sclCheck *panel)
+    {
+        XmlCheck::instance()->setRecorder([panel](QtMsgType, const QString &, const XmlObject *element) {
+            panel->linkLastLine(element);
+        });
+    }
+    ~FindingLinks() { XmlCheck::instance()->setRecorder({}); }
+    FindingLinks(const FindingLinks &) = delete;
+    FindingLinks &operator=(const FindingLinks &) = delete;
+};
 
 } // namespace
 
@@ -356,9 +377,8 @@ void Kestrel::setDocumentOpen(bool open)
 
 void Kestrel::setModified(bool modified)
 {
+    // The checks read the document as it is now: they need no save first.
     ui->actionSave->setEnabled(modified);
-    for (QAction *action : {ui->actionCheckSchema, ui->actionCheckSemantic, ui->actionCheckTemplate})
-        action->setEnabled(!modified && !m_document->isEmpty());
 }
 
 void Kestrel::updateTitle()
@@ -397,6 +417,28 @@ bool Kestrel::runLongOperation(const QString &label, const std::function<bool(Pr
     const bool done = work(&progress);
     m_progress->hide();
     return done;
+}
+
+bool Kestrel::runInBackground(const QString &label, const std::function<bool(Progress *)> &work)
+{
+    return runLongOperation(label, [&](Progress *progress) {
+        // The document is read on the worker only: the progress dialog keeps every edit away.
+        SharedProgress shared;
+        std::atomic<bool> finished{false};
+        bool result = false;
+        std::thread worker([&] {
+            result = work(&shared);
+            finished = true;
+        });
+        while (!finished) {
+            shared.forwardTo(progress);
+            QEventLoop wait;
+            QTimer::singleShot(20, &wait, &QEventLoop::quit);
+            wait.exec();
+        }
+        worker.join();
+        return result;
+    });
 }
 
 bool Kestrel::isBusy() const
@@ -652,13 +694,28 @@ void Kestrel::slotAbout()
 void Kestrel::slotCheckSchema()
 {
     ui->checkTextEdit->clear();
-    m_prompt->inform(this, tr("Message"), tr("Subsequent versions will be open in this function."));
+    qDebug().noquote() << tr("[Schema check]================= SCL Schema check start =================");
+    QList<SchemaFinding> findings;
+    runInBackground(tr("Please wait, Schema checking ......"), [&](Progress *progress) {
+        findings = SchemaValidator::validate(m_document->roots(), progress);
+        return true;
+    });
+    for (const SchemaFinding &finding : findings) {
+        qWarning().noquote() << SchemaValidator::findingText(finding);
+        ui->checkTextEdit->linkLastLine(finding.element);
+    }
+    if (findings.isEmpty())
+        qDebug().noquote() << tr("SCL Schema check successfully!");
+    else
+        qWarning().noquote() << tr("SCL Schema check failed!");
+    qDebug().noquote() << tr("[Schema check]================= SCL Schema check end ===================");
 }
 
 void Kestrel::slotCheckSemantic()
 {
     ui->checkTextEdit->clear();
     qDebug().noquote() << tr("[Semantic check]================= SCL Semantic check start =================");
+    const FindingLinks links(ui->checkTextEdit);
     const bool passed = runLongOperation(tr("Please wait, Semantic checking ......"), [&](Progress *progress) {
         return XmlCheck::instance()->semanticValidate(m_document->roots(), progress);
     });
@@ -674,6 +731,7 @@ void Kestrel::slotCheckTemplate()
     ui->checkTextEdit->clear();
     qDebug().noquote() << tr("[DataTypeTemplates check]================= SCL DataTypeTemplates check start =================");
     XmlCheck *check = XmlCheck::instance();
+    const FindingLinks links(ui->checkTextEdit);
     const bool passed = runLongOperation(tr("Please wait, DataTypeTemplates checking ......"), [&](Progress *progress) {
         return check->checkTemplate(*m_document, progress);
     });

@@ -125,6 +125,9 @@ private:
     // Runs work behind the modal progress dialog, which keeps every command
     // away from the document and the windows painting; work's result.
     bool runLongOperation(const QString &label, const std::function<bool(Progress *)> &work);
+    // The same, with the work on a worker thread, so that the window repaints and the
+    // dialog moves even where the work cannot report its progress.
+    bool runInBackground(const QString &label, const std::function<bool(Progress *)> &work);
     // A long operation is running: its progress dialog is up.
     bool isBusy() const;
     // Asks about unsaved changes; false when the user's save failed and the document must stay.

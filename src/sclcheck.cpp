@@ -23,8 +23,8 @@ const char *const headings[] = {"Check SubNetwork name", "Check IED name", "Chec
 class ElementLink : public QTextBlockUserData
 {
 public:
-    explicit ElementLink(XmlObject *element) : element(element) {}
-    XmlObject *element;
+    explicit ElementLink(const XmlObject *element) : element(element) {}
+    const XmlObject *element;
 };
 
 QMutex &fileMutex()
@@ -58,11 +58,17 @@ void sclCheck::output(QtMsgType type, const QMessageLogContext &context, const Q
         QMetaObject::invokeMethod(this, [this, message] { appendLine(message); }, Qt::QueuedConnection);
 }
 
-void sclCheck::outputFor(const QString &text, XmlObject *element)
+void sclCheck::outputFor(const QString &text, const XmlObject *element)
 {
     output(QtDebugMsg, QMessageLogContext(), text);
+    linkLastLine(element);
+}
+
+void sclCheck::linkLastLine(const XmlObject *element)
+{
     // The line is the last but one block: the last is the empty one after its line end.
-    document()->findBlockByNumber(document()->blockCount() - 2).setUserData(new ElementLink(element));
+    if (element && document()->blockCount() >= 2)
+        document()->findBlockByNumber(document()->blockCount() - 2).setUserData(new ElementLink(element));
 }
 
 void sclCheck::forgetElements()
@@ -75,7 +81,7 @@ void sclCheck::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTextEdit::mouseDoubleClickEvent(event);
     if (const auto *link = dynamic_cast<ElementLink *>(cursorForPosition(event->pos()).block().userData()))
-        emit elementActivated(link->element);
+        emit elementActivated(const_cast<XmlObject *>(link->element)); // the document is the window's to change
 }
 
 void sclCheck::appendLine(QString text)

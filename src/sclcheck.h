@@ -20,7 +20,9 @@ public:
     // text is appended on the widget's own thread.
     void output(QtMsgType type, const QMessageLogContext &context, const QString &text);
     // A line that stands for an element of the document: a double-click on it shows the element.
-    void outputFor(const QString &text, XmlObject *element);
+    void outputFor(const QString &text, const XmlObject *element);
+    // The last line appended stands for the element (none when it is null).
+    void linkLastLine(const XmlObject *element);
     // The document changed under the lines: none leads to an element any more.
     void forgetElements();
 

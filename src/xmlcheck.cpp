@@ -581,12 +581,12 @@ void XmlCheck::setRecorder(Recorder recorder)
 
 void XmlCheck::report(QtMsgType type, const QString &text, const XmlObject *element)
 {
-    if (m_recorder)
-        m_recorder(type, text, element);
     if (type == QtWarningMsg)
         qWarning().noquote() << text;
     else
         qDebug().noquote() << text;
+    if (m_recorder)
+        m_recorder(type, text, element);
 }
 
 bool XmlCheck::semanticValidate(const QList<XmlObject *> &roots, Progress *progress)

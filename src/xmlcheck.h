@@ -42,7 +42,8 @@ public:
     void clearLogicalNodes();
     void removeFromDocument(SclDocument &document, XmlObject *type);
 
-    // Also hands every line to the recorder (the command-line tool's JSON output).
+    // Also hands every line, once it is logged, to the recorder (the command-line
+    // tool's JSON output, the check panel's links to elements).
     void setRecorder(Recorder recorder);
 
     bool semanticResult = true;

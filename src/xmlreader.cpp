@@ -512,10 +512,16 @@ void TreeWriter::appendComment(const XmlComment &comment)
 
 void XmlReader::setRootNamespaces(XmlObject *root)
 {
-    root->attributes.insert(QStringLiteral("xmlns"), SclNamespace);
+    // A root in another namespace (a draft's) keeps it: the schema check says
+    // so, where silently moving it to the SCL namespace would hide it.
+    const auto keepOrSet = [root](const QString &key, const QString &value) {
+        if (!root->attributes.contains(key))
+            root->attributes.insert(key, value);
+    };
+    keepOrSet(QStringLiteral("xmlns"), SclNamespace);
     root->attributes.insert(QStringLiteral("xmlns:velm"), VendorNamespace);
     root->attributes.insert(QStringLiteral("xmlns:xsi"), SchemaInstanceNamespace);
-    root->attributes.insert(QStringLiteral("xsi:schemaLocation"), SclNamespace + QLatin1String(" SCL.xsd"));
+    keepOrSet(QStringLiteral("xsi:schemaLocation"), SclNamespace + QLatin1String(" SCL.xsd"));
 }
 
 QList<XmlObject *> XmlReader::load(const QString &fileName, Progress *progress)

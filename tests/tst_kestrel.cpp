@@ -3,6 +3,7 @@
 #include "modifyrecord.h"
 
 #include <QDockWidget>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QTranslator>
@@ -27,6 +28,8 @@ private slots:
     void trees();
     void filters();
     void logAndCheckRouting();
+    void findingsLeadToTheirElements_data();
+    void findingsLeadToTheirElements();
     void languageSwitch();
 
 private:
@@ -68,12 +71,13 @@ void TestKestrel::actionStatesFollowTheDocument()
     QCOMPARE(window->windowTitle(), "Kestrel - " + file);
     QCOMPARE(enabled(), QString("Close ImportICD CheckSchema CheckSemantic CheckTemplate"));
     modify();
-    QCOMPARE(enabled(), QString("Save Close ImportICD Undo"));
-    // Back at the saved state there is nothing to save, and the checks are offered again.
+    // The checks read the document as it is: they stay offered.
+    QCOMPARE(enabled(), QString("Save Close ImportICD CheckSchema CheckSemantic CheckTemplate Undo"));
+    // Back at the saved state there is nothing to save.
     action("actionUndo")->trigger();
     QCOMPARE(enabled(), QString("Close ImportICD CheckSchema CheckSemantic CheckTemplate Redo"));
     action("actionRedo")->trigger();
-    QCOMPARE(enabled(), QString("Save Close ImportICD Undo"));
+    QCOMPARE(enabled(), QString("Save Close ImportICD CheckSchema CheckSemantic CheckTemplate Undo"));
     action("actionSave")->trigger();
     QVERIFY(logged.contains("Save file " + file + " succeed."));
     QCOMPARE(enabled(), QString("Close ImportICD CheckSchema CheckSemantic CheckTemplate Undo"));
@@ -94,7 +98,6 @@ void TestKestrel::failedSaveKeepsChanges()
     logged.clear();
     action("actionSaveAs")->trigger();
     QVERIFY(action("actionSave")->isEnabled());
-    QVERIFY(!action("actionCheckSemantic")->isEnabled());
     QVERIFY(logged.filter("succeed").isEmpty());
     QVERIFY(!QSettings().value("recentFileList").toStringList().contains(m_prompt->fileName));
     // The document still belongs to its own file: the title and the next Save say so.
@@ -321,6 +324,42 @@ void TestKestrel::logAndCheckRouting()
     tabs->setCurrentIndex(1);
     modify();
     QVERIFY(action("actionSave")->isEnabled());
+}
+
+void TestKestrel::findingsLeadToTheirElements_data()
+{
+    QTest::addColumn<QString>("check");
+    QTest::addColumn<QString>("finding"); // the start of the line to double-click
+    QTest::addColumn<QString>("result");
+    QTest::newRow("schema") << "actionCheckSchema"
+                            << "|--Error: IED[name=WY_B1]/AccessPoint[name=AP1]/Server/LDevice[inst=LD1]/LN[lnClass=XCBR,inst=1] "
+                               "(line 34): Element 'LN': No match found" << "SCL Schema check failed!";
+    QTest::newRow("semantic") << "actionCheckSemantic" << "|--Error: LN lnClass = XCBR,lnType = WB_CBR inst = 1"
+                              << "SCL Semantic check failed!";
+}
+
+// An LN names a type the file lacks: the finding's line, double-clicked, shows the LN.
+void TestKestrel::findingsLeadToTheirElements()
+{
+    QFETCH(QString, check);
+    QFETCH(QString, finding);
+    QFETCH(QString, result);
+    QVERIFY(window->openFile(KESTREL_TEST_DATA "/schema/keyref.scd"));
+    modify(); // an unsaved change does not keep a check away
+    action(qPrintable(check))->trigger();
+    auto *panel = window->findChild<QTextEdit *>("checkTextEdit");
+    const QStringList lines = panel->toPlainText().split('\n');
+    QVERIFY(logged.contains(result));
+    const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString &l) { return l.startsWith(finding); });
+    QVERIFY(line != lines.end());
+
+    QTextCursor cursor(panel->document()->findBlockByNumber(int(line - lines.begin())));
+    panel->setTextCursor(cursor);
+    panel->ensureCursorVisible();
+    QTest::mouseDClick(panel->viewport(), Qt::LeftButton, {}, panel->cursorRect(cursor).center());
+    const XmlObject *ln = window->document().first()->findDescendant("LN", "lnType", "WB_CBR");
+    QCOMPARE(window->findChild<attribute *>("attributeTableWidget")->shownObject(), ln);
+    QCOMPARE(tree("xmlTreeWidget")->currentItem(), ln->treeItem);
 }
 
 void TestKestrel::languageSwitch()

@@ -2,6 +2,7 @@
 
 #include "coreresources.h"
 #include "renameengine.h"
+#include "schemavalidator.h"
 #include "scldocument.h"
 #include "xmlcheck.h"
 #include "xmlobject.h"
@@ -63,7 +64,9 @@ Commands:
   schema --unique NAME    The selector and fields of a unique constraint.
   check semantic FILE [--format json]
   check templates FILE [-o OUT] [--format json]
-                          Run the semantic check or the DataTypeTemplates check
+  check schema FILE [--format json]
+                          Run the semantic check, the DataTypeTemplates check or
+                          the schema check (the file against the SCL schema)
                           and print every line it logs as "LEVEL | TEXT" (or, with
                           --format json, a JSON array of objects with level,
                           section, severity, text and the file line of the element).
@@ -234,10 +237,12 @@ int check(const QStringList &arguments)
         output = args.at(outputAt + 1);
         args.erase(args.begin() + outputAt, args.begin() + outputAt + 2);
     }
-    if (args.size() != 2 || (args.at(0) != QLatin1String("semantic") && args.at(0) != QLatin1String("templates")))
-        return usageError(QStringLiteral("check takes semantic or templates and a FILE"));
+    static const QStringList kinds = {"semantic", "templates", "schema"};
+    if (args.size() != 2 || !kinds.contains(args.at(0)))
+        return usageError(QStringLiteral("check takes semantic, templates or schema and a FILE"));
     const bool semantic = args.at(0) == QLatin1String("semantic");
-    if (semantic && !output.isEmpty())
+    const bool schema = args.at(0) == QLatin1String("schema");
+    if ((semantic || schema) && !output.isEmpty())
         return usageError(QStringLiteral("-o goes with the templates check"));
 
     XmlSchema::instance()->load();
@@ -253,7 +258,19 @@ int check(const QStringList &arguments)
             out() << levelText(type) << " | " << text << '\n';
     });
     quietLog = true;
-    const bool passed = semantic ? checker->semanticValidate(document.roots()) : checker->checkTemplate(document);
+    bool passed = true;
+    if (schema) {
+        for (const SchemaFinding &found : SchemaValidator::validate(document.roots())) {
+            const QString text = SchemaValidator::findingText(found);
+            if (json)
+                findings.append(finding(QtWarningMsg, text, found.element));
+            else
+                out() << levelText(QtWarningMsg) << " | " << text << '\n';
+            passed = false;
+        }
+    } else {
+        passed = semantic ? checker->semanticValidate(document.roots()) : checker->checkTemplate(document);
+    }
     quietLog = false;
     checker->setRecorder({});
     if (json)

@@ -364,10 +364,6 @@
         <translation>Close file %1 succeed.</translation>
     </message>
     <message>
-        <source>Subsequent versions will be open in this function.</source>
-        <translation>Subsequent versions will be open in this function.</translation>
-    </message>
-    <message>
         <source>[Semantic check]================= SCL Semantic check start =================</source>
         <translation>[Semantic check]================= SCL Semantic check start =================</translation>
     </message>
@@ -462,6 +458,26 @@
     <message>
         <source>[Where used]    %1: %2 = %3</source>
         <translation>[Where used]    %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>[Schema check]================= SCL Schema check start =================</source>
+        <translation>[Schema check]================= SCL Schema check start =================</translation>
+    </message>
+    <message>
+        <source>Please wait, Schema checking ......</source>
+        <translation>Please wait, Schema checking ......</translation>
+    </message>
+    <message>
+        <source>SCL Schema check successfully!</source>
+        <translation>SCL Schema check successfully!</translation>
+    </message>
+    <message>
+        <source>SCL Schema check failed!</source>
+        <translation>SCL Schema check failed!</translation>
+    </message>
+    <message>
+        <source>[Schema check]================= SCL Schema check end ===================</source>
+        <translation>[Schema check]================= SCL Schema check end ===================</translation>
     </message>
 </context>
 <context>
@@ -911,6 +927,33 @@ Please input the value bewteen 0 with 255.</translation>
     <message>
         <source>rename %1 to %2</source>
         <translation>rename %1 to %2</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaValidator</name>
+    <message>
+        <source>The embedded schema file %1 cannot be read.</source>
+        <translation>The embedded schema file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>The embedded schema cannot be read.</source>
+        <translation>The embedded schema cannot be read.</translation>
+    </message>
+    <message>
+        <source>The embedded schema cannot be read: %1</source>
+        <translation>The embedded schema cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>[Schema check]|--Error: %1</source>
+        <translation>[Schema check]|--Error: %1</translation>
+    </message>
+    <message>
+        <source>[Schema check]|--Error: %1 (line %2): %3</source>
+        <translation>[Schema check]|--Error: %1 (line %2): %3</translation>
+    </message>
+    <message>
+        <source>[Schema check]|--Error: %1: %2</source>
+        <translation>[Schema check]|--Error: %1: %2</translation>
     </message>
 </context>
 <context>

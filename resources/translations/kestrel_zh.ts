@@ -364,10 +364,6 @@
         <translation>关闭文件 %1 成功。</translation>
     </message>
     <message>
-        <source>Subsequent versions will be open in this function.</source>
-        <translation>该功能将在后续版本中开放。</translation>
-    </message>
-    <message>
         <source>[Semantic check]================= SCL Semantic check start =================</source>
         <translation>[Semantic check]================= SCL语义校验开始 =================</translation>
     </message>
@@ -462,6 +458,26 @@
     <message>
         <source>[Where used]    %1: %2 = %3</source>
         <translation>[Where used]    %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>[Schema check]================= SCL Schema check start =================</source>
+        <translation>[Schema check]================= SCL Schema 校验开始 =================</translation>
+    </message>
+    <message>
+        <source>Please wait, Schema checking ......</source>
+        <translation>请稍候，正在进行 Schema 校验 ......</translation>
+    </message>
+    <message>
+        <source>SCL Schema check successfully!</source>
+        <translation>SCL Schema 校验成功！</translation>
+    </message>
+    <message>
+        <source>SCL Schema check failed!</source>
+        <translation>SCL Schema 校验失败！</translation>
+    </message>
+    <message>
+        <source>[Schema check]================= SCL Schema check end ===================</source>
+        <translation>[Schema check]================= SCL Schema 校验结束 ===================</translation>
     </message>
 </context>
 <context>
@@ -911,6 +927,33 @@ Please input the value bewteen 0 with 255.</source>
     <message>
         <source>rename %1 to %2</source>
         <translation>将 %1 重命名为 %2</translation>
+    </message>
+</context>
+<context>
+    <name>SchemaValidator</name>
+    <message>
+        <source>The embedded schema file %1 cannot be read.</source>
+        <translation>无法读取内置的 schema 文件 %1。</translation>
+    </message>
+    <message>
+        <source>The embedded schema cannot be read.</source>
+        <translation>无法读取内置的 schema。</translation>
+    </message>
+    <message>
+        <source>The embedded schema cannot be read: %1</source>
+        <translation>无法读取内置的 schema：%1</translation>
+    </message>
+    <message>
+        <source>[Schema check]|--Error: %1</source>
+        <translation>[Schema check]|--Error: %1</translation>
+    </message>
+    <message>
+        <source>[Schema check]|--Error: %1 (line %2): %3</source>
+        <translation>[Schema check]|--Error: %1 (第 %2 行): %3</translation>
+    </message>
+    <message>
+        <source>[Schema check]|--Error: %1: %2</source>
+        <translation>[Schema check]|--Error: %1: %2</translation>
     </message>
 </context>
 <context>
