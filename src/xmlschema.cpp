@@ -149,10 +149,16 @@ XsElement *XmlSchema::readElement(QXmlStreamReader &xml)
     readChildren(xml, [&](const QStringRef &child) {
         if (child == QLatin1String("complexType")) {
             XsComplex *complex = readComplex(xml);
-            if (complex->name.isEmpty())
-                complex->name = QLatin1Char('t') + element->name;
             element->complex = complex;
-            complexTypes.insert(complex->name, complex);
+            if (complex->name.isEmpty()) {
+                complex->name = QLatin1Char('t') + element->name;
+                complex->anonymous = true;
+            }
+            // A type declared under that name keeps it: the anonymous type of
+            // the global LN0 extends tLN0 and would otherwise become its own base.
+            const XsComplex *known = complexTypes.value(complex->name);
+            if (!complex->anonymous || !known || known->anonymous)
+                complexTypes.insert(complex->name, complex);
         } else if (child == QLatin1String("unique")) {
             element->unique = readUnique(xml);
         } else if (child == QLatin1String("key")) {

@@ -115,6 +115,9 @@ void TestXmlSchema::readerConstructs()
     // Nested groups are flattened and the sequence does not end early.
     QCOMPARE(elementNames(probe), QStringList({"A", "B", "C", "D"}));
     QCOMPARE(schema->complexTypeOf("ProbeRoot"), schema->complexType("tProbeRoot"));
+    // An anonymous type named after its element leaves a type declared under that name in place.
+    QVERIFY(schema->complexType("tProbeBase") != schema->elements.value("ProbeBase")->complex);
+    QCOMPARE(attributeNames(schema->complexTypeOf("ProbeBase")), QStringList({"y"}));
 }
 
 void TestXmlSchema::typeIndexes()
