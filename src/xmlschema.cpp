@@ -414,6 +414,7 @@ XsKey *XmlSchema::readKey(QXmlStreamReader &xml)
 {
     auto *key = make<XsKey>();
     readConstraint(xml, key, [&](auto handle) { readChildren(xml, handle); });
+    keys.insert(key->name, key);
     return key;
 }
 
@@ -422,6 +423,7 @@ XsKeyRef *XmlSchema::readKeyRef(QXmlStreamReader &xml)
     auto *keyRef = make<XsKeyRef>();
     keyRef->refer = attributeOf(xml, "refer");
     readConstraint(xml, keyRef, [&](auto handle) { readChildren(xml, handle); });
+    keyRefs.insert(keyRef->name, keyRef);
     return keyRef;
 }
 

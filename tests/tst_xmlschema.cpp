@@ -3,6 +3,7 @@
 #include "xsattrib.h"
 #include "xscomplex.h"
 #include "xselement.h"
+#include "xskeyref.h"
 #include "xssimple.h"
 
 namespace {
@@ -79,6 +80,10 @@ void TestXmlSchema::declarations()
     QCOMPARE(attributeNames(schema->complexTypeOf("SCL")), QStringList({"xsi:schemaLocation", "xmlns", "xmlns:xsi"}));
     QCOMPARE(elementNames(schema->complexTypeOf("SCL")).mid(0, 5),
              QStringList({"Header", "Substation", "Communication", "IED", "DataTypeTemplates"}));
+    // Key references are found by name, wherever declared, and each names a key of the set.
+    QVERIFY(schema->keyRefs.contains("ref2LNodeTypeLLN0"));
+    for (const XsKeyRef *keyRef : qAsConst(schema->keyRefs))
+        QVERIFY2(schema->keys.contains(keyRef->refer), qPrintable(keyRef->name));
 }
 
 void TestXmlSchema::laterFilesReplaceEarlierDefinitionsUnionsJoinThem()
