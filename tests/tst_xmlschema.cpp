@@ -47,6 +47,8 @@ private slots:
     void declarations();
     void laterFilesReplaceEarlierDefinitionsUnionsJoinThem();
     void readerConstructs();
+    void patternsAcceptValues_data();
+    void patternsAcceptValues();
     void typeIndexes();
     void doiSkeleton();
     void linksInstancesToTypes();
@@ -123,6 +125,26 @@ void TestXmlSchema::readerConstructs()
     // An anonymous type named after its element leaves a type declared under that name in place.
     QVERIFY(schema->complexType("tProbeBase") != schema->elements.value("ProbeBase")->complex);
     QCOMPARE(attributeNames(schema->complexTypeOf("ProbeBase")), QStringList({"y"}));
+}
+
+void TestXmlSchema::patternsAcceptValues_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("accepted");
+    // The letter class that opens a logical device name once became the text "A-Za-z".
+    QTest::newRow("logical device name") << "tRestrLdName" << "LD0" << true;
+    QTest::newRow("logical device name of a digit first") << "tRestrLdName" << "0LD" << false;
+    QTest::newRow("address kind with a hyphen") << "tExtensionPTypeEnum" << "VLAN-X1" << true;
+}
+
+void TestXmlSchema::patternsAcceptValues()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, value);
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(schema->simpleType(type)->regexPattern()));
+    QVERIFY(pattern.isValid());
+    QTEST(pattern.match(value).hasMatch(), "accepted");
 }
 
 void TestXmlSchema::typeIndexes()
