@@ -149,10 +149,16 @@ XsElement *XmlSchema::readElement(QXmlStreamReader &xml)
     readChildren(xml, [&](const QStringRef &child) {
         if (child == QLatin1String("complexType")) {
             XsComplex *complex = readComplex(xml);
-            if (complex->name.isEmpty())
-                complex->name = QLatin1Char('t') + element->name;
             element->complex = complex;
-            complexTypes.insert(complex->name, complex);
+            if (complex->name.isEmpty()) {
+                complex->name = QLatin1Char('t') + element->name;
+                complex->anonymous = true;
+            }
+            // A type declared under that name keeps it: the anonymous type of
+            // the global LN0 extends tLN0 and would otherwise become its own base.
+            const XsComplex *known = complexTypes.value(complex->name);
+            if (!complex->anonymous || !known || known->anonymous)
+                complexTypes.insert(complex->name, complex);
         } else if (child == QLatin1String("unique")) {
             element->unique = readUnique(xml);
         } else if (child == QLatin1String("key")) {
@@ -408,6 +414,7 @@ XsKey *XmlSchema::readKey(QXmlStreamReader &xml)
 {
     auto *key = make<XsKey>();
     readConstraint(xml, key, [&](auto handle) { readChildren(xml, handle); });
+    keys.insert(key->name, key);
     return key;
 }
 
@@ -416,6 +423,7 @@ XsKeyRef *XmlSchema::readKeyRef(QXmlStreamReader &xml)
     auto *keyRef = make<XsKeyRef>();
     keyRef->refer = attributeOf(xml, "refer");
     readConstraint(xml, keyRef, [&](auto handle) { readChildren(xml, handle); });
+    keyRefs.insert(keyRef->name, keyRef);
     return keyRef;
 }
 

@@ -104,6 +104,9 @@ public:
     QMap<QString, XsAttrib *> attributes;
     QMap<QString, QString> elementTypes;
     QMap<QString, XsUnique *> uniques;
+    // Every xs:key and xs:keyref by its name, wherever it is declared.
+    QMap<QString, XsKey *> keys;
+    QMap<QString, XsKeyRef *> keyRefs;
 
 private:
     XmlSchema() = default;

@@ -24,6 +24,7 @@ public:
 
     QString name;
     QString abstract;
+    bool anonymous = false; // declared inside an element and named after it
     XsContent *content = nullptr;
     QList<XsAttrib *> attributes;
     XsSequence *sequence = nullptr;

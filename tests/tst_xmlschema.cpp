@@ -3,6 +3,7 @@
 #include "xsattrib.h"
 #include "xscomplex.h"
 #include "xselement.h"
+#include "xskeyref.h"
 #include "xssimple.h"
 
 namespace {
@@ -46,6 +47,8 @@ private slots:
     void declarations();
     void laterFilesReplaceEarlierDefinitionsUnionsJoinThem();
     void readerConstructs();
+    void patternsAcceptValues_data();
+    void patternsAcceptValues();
     void typeIndexes();
     void doiSkeleton();
     void linksInstancesToTypes();
@@ -79,6 +82,10 @@ void TestXmlSchema::declarations()
     QCOMPARE(attributeNames(schema->complexTypeOf("SCL")), QStringList({"xsi:schemaLocation", "xmlns", "xmlns:xsi"}));
     QCOMPARE(elementNames(schema->complexTypeOf("SCL")).mid(0, 5),
              QStringList({"Header", "Substation", "Communication", "IED", "DataTypeTemplates"}));
+    // Key references are found by name, wherever declared, and each names a key of the set.
+    QVERIFY(schema->keyRefs.contains("ref2LNodeTypeLLN0"));
+    for (const XsKeyRef *keyRef : qAsConst(schema->keyRefs))
+        QVERIFY2(schema->keys.contains(keyRef->refer), qPrintable(keyRef->name));
 }
 
 void TestXmlSchema::laterFilesReplaceEarlierDefinitionsUnionsJoinThem()
@@ -115,6 +122,29 @@ void TestXmlSchema::readerConstructs()
     // Nested groups are flattened and the sequence does not end early.
     QCOMPARE(elementNames(probe), QStringList({"A", "B", "C", "D"}));
     QCOMPARE(schema->complexTypeOf("ProbeRoot"), schema->complexType("tProbeRoot"));
+    // An anonymous type named after its element leaves a type declared under that name in place.
+    QVERIFY(schema->complexType("tProbeBase") != schema->elements.value("ProbeBase")->complex);
+    QCOMPARE(attributeNames(schema->complexTypeOf("ProbeBase")), QStringList({"y"}));
+}
+
+void TestXmlSchema::patternsAcceptValues_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("accepted");
+    // The letter class that opens a logical device name once became the text "A-Za-z".
+    QTest::newRow("logical device name") << "tRestrLdName" << "LD0" << true;
+    QTest::newRow("logical device name of a digit first") << "tRestrLdName" << "0LD" << false;
+    QTest::newRow("address kind with a hyphen") << "tExtensionPTypeEnum" << "VLAN-X1" << true;
+}
+
+void TestXmlSchema::patternsAcceptValues()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, value);
+    const QRegularExpression pattern(QRegularExpression::anchoredPattern(schema->simpleType(type)->regexPattern()));
+    QVERIFY(pattern.isValid());
+    QTEST(pattern.match(value).hasMatch(), "accepted");
 }
 
 void TestXmlSchema::typeIndexes()

@@ -11,6 +11,8 @@
 #include "xsattrib.h"
 #include "xscomplex.h"
 #include "xselement.h"
+#include "xskey.h"
+#include "xskeyref.h"
 #include "xssimple.h"
 #include "xsunique.h"
 
@@ -59,9 +61,12 @@ Commands:
   stats FILE              Element count, IED count, data type counts, load time.
   schema ELEMENT          The attributes (name, type, use) and child elements
                           (child, name or ref, maxOccurs) the SCL schema allows
-                          for ELEMENT, tab-separated, one per line.
+                          for ELEMENT, tab-separated, one per line; each value
+                          as the schema writes it, empty where it has none.
   schema --simple TYPE    The enumeration values and the pattern of a simple type.
   schema --unique NAME    The selector and fields of a unique constraint.
+  schema --key NAME       The kind (key or keyref), the key a keyref refers to,
+                          the selector and the fields of a key constraint.
   check semantic FILE [--format json]
   check templates FILE [-o OUT] [--format json]
   check schema FILE [--format json]
@@ -144,10 +149,8 @@ int schemaElement(const QString &elementName)
     }
     for (const XsAttrib *attribute : type->allAttributes())
         out() << attribute->name << '\t' << attribute->type << '\t' << attribute->use << '\n';
-    for (const XsElement *child : type->allElements()) {
-        const QString maxOccurs = child->maxOccurs.isEmpty() ? QStringLiteral("1") : child->maxOccurs;
-        out() << "child\t" << (child->name.isEmpty() ? child->ref : child->name) << '\t' << maxOccurs << '\n';
-    }
+    for (const XsElement *child : type->allElements())
+        out() << "child\t" << (child->name.isEmpty() ? child->ref : child->name) << '\t' << child->maxOccurs << '\n';
     out().flush();
     return 0;
 }
@@ -168,6 +171,14 @@ int schemaSimple(const QString &typeName)
     return 0;
 }
 
+void printConstraint(const QString &selector, const QStringList &fields)
+{
+    out() << "selector\t" << selector << '\n';
+    for (const QString &field : fields)
+        out() << "field\t" << field << '\n';
+    out().flush();
+}
+
 int schemaUnique(const QString &name)
 {
     const XsUnique *unique = XmlSchema::instance()->unique(name);
@@ -175,11 +186,25 @@ int schemaUnique(const QString &name)
         err() << "kestrel-cli: the schema declares no unique constraint " << name << Qt::endl;
         return 1;
     }
-    out() << "selector\t" << unique->selector << '\n';
-    for (const QString &field : unique->fields)
-        out() << "field\t" << field << '\n';
-    out().flush();
+    printConstraint(unique->selector, unique->fields);
     return 0;
+}
+
+int schemaKey(const QString &name)
+{
+    const XmlSchema *schema = XmlSchema::instance();
+    if (const XsKey *key = schema->keys.value(name)) {
+        out() << "kind\tkey\n";
+        printConstraint(key->selector, key->fields);
+        return 0;
+    }
+    if (const XsKeyRef *keyRef = schema->keyRefs.value(name)) {
+        out() << "kind\tkeyref\nrefer\t" << keyRef->refer << '\n';
+        printConstraint(keyRef->selector, keyRef->fields);
+        return 0;
+    }
+    err() << "kestrel-cli: the schema declares no key or key reference " << name << Qt::endl;
+    return 1;
 }
 
 int schema(const QStringList &args)
@@ -191,7 +216,9 @@ int schema(const QStringList &args)
         return schemaSimple(args.at(1));
     if (args.size() == 2 && args.at(0) == QLatin1String("--unique"))
         return schemaUnique(args.at(1));
-    return usageError(QStringLiteral("schema takes ELEMENT, --simple TYPE or --unique NAME"));
+    if (args.size() == 2 && args.at(0) == QLatin1String("--key"))
+        return schemaKey(args.at(1));
+    return usageError(QStringLiteral("schema takes ELEMENT, --simple TYPE, --unique NAME or --key NAME"));
 }
 
 QString levelText(QtMsgType type)
