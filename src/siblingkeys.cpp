@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -15,20 +16,20 @@ bool isLogicalNode(const QString &elementName)
     return elementName == QLatin1String("LN") || elementName == QLatin1String("LN0");
 }
 
-// The element names a unique constraint's selector picks among an element's
-// children; none when it reaches below them.
-QStringList selectedChildren(const QString &selector)
+// The element names a unique constraint's selector picks among the children
+// of an element of that name; none when it picks nothing there.
+QStringList selectedChildren(const QString &selector, const QString &parentName)
 {
+    static const QRegularExpression here(QStringLiteral("^\\.//?"));
     QStringList names;
     for (QString path : selector.split(QLatin1Char('|'))) {
-        path = path.trimmed();
-        if (path.startsWith(QLatin1String(".//")))
-            path.remove(0, 3);
-        else if (path.startsWith(QLatin1String("./")))
-            path.remove(0, 2);
-        if (path.isEmpty() || path.contains(QLatin1Char('/')))
-            return {};
-        names.append(path.section(QLatin1Char(':'), -1));
+        path = path.trimmed().remove(here);
+        QStringList steps;
+        for (const QString &step : path.split(QLatin1Char('/')))
+            steps.append(step.section(QLatin1Char(':'), -1));
+        // "./History/Hitem" picks the Hitem children of a History.
+        if (steps.size() == 1 || (steps.size() == 2 && steps.first() == parentName))
+            names.append(steps.last());
     }
     return names;
 }
@@ -92,7 +93,7 @@ void carryInside(const XmlObject *parent, XmlObject *element, const KeyChange &c
 
 } // namespace
 
-SiblingKeys::SiblingKeys(const QString &elementName) : m_elementName(elementName)
+SiblingKeys::SiblingKeys(const QString &parentName, const QString &elementName) : m_elementName(elementName)
 {
     // A logical node is told apart by its three names together; its inst alone may repeat.
     if (isLogicalNode(elementName)) {
@@ -103,7 +104,7 @@ SiblingKeys::SiblingKeys(const QString &elementName) : m_elementName(elementName
             m_constraints.append({{QLatin1String(key)}, {elementName}});
     }
     for (const XsUnique *unique : qAsConst(XmlSchema::instance()->uniques)) {
-        const QStringList selected = selectedChildren(unique->selector);
+        const QStringList selected = selectedChildren(unique->selector, parentName);
         const QStringList fields = attributeFields(unique->fields);
         if (!fields.isEmpty() && (selected.contains(elementName) || selected.contains(QStringLiteral("*"))))
             m_constraints.append({fields, selected});
@@ -131,7 +132,7 @@ bool SiblingKeys::takenThrough(const QString &field, const XmlObject *parent, co
 
 QString SiblingKeys::candidate(const QString &value, int attempt) const
 {
-    static const QRegularExpression number(QStringLiteral("^\\d*$"));
+    static const QRegularExpression number(QStringLiteral("^(-?\\d+)?$"));
     if (number.match(value).hasMatch())
         return QString::number(value.toLongLong() + attempt);
     // Sub-networks and IEDs have always grown by one "_New" per attempt.
@@ -143,7 +144,7 @@ QString SiblingKeys::candidate(const QString &value, int attempt) const
 
 QList<KeyChange> SiblingKeys::makeUnique(const XmlObject *parent, XmlObject *element)
 {
-    const SiblingKeys keys(element->name);
+    const SiblingKeys keys(parent->name, element->name);
     // Each sibling blocks at most one candidate of each constraint.
     const int attempts = 1 + parent->children.size() * keys.m_constraints.size();
     QList<KeyChange> changes;

@@ -21,14 +21,14 @@ struct KeyChange
 class SiblingKeys
 {
 public:
-    explicit SiblingKeys(const QString &elementName);
-
     // Gives element, about to become a child of parent, keys that no child of
     // parent has, and points what inside element names it at its new keys.
     // The changes made, none when its keys were free.
     static QList<KeyChange> makeUnique(const XmlObject *parent, XmlObject *element);
 
 private:
+    SiblingKeys(const QString &parentName, const QString &elementName);
+
     // Fields that must differ together among the children named in selected ("*" for all).
     struct Constraint
     {

@@ -4,6 +4,7 @@
 #include "guitestsupport.h"
 
 #include <QDialog>
+#include <QDockWidget>
 
 // The tree's context menu, opened with a right click and used with a click
 // on its entries.
@@ -19,68 +20,58 @@ QStringList childNames(const XmlObject *parent)
     return names;
 }
 
-// The data each FCDA inside element names, as "ldInst/lnClass/lnInst", each once, sorted.
+// What the FCDAs inside element name, as "ldInst/lnClass/lnInst", each once, sorted.
 QStringList namedData(const XmlObject *element)
 {
     QStringList names;
-    for (const XmlObject *child : element->children) {
-        const QStringList keys{child->attribute("ldInst"), child->attribute("lnClass"), child->attribute("lnInst")};
-        if (child->name == "FCDA")
-            names.append(keys.join('/'));
-        names += namedData(child);
+    for (const XmlObject *c : element->children) {
+        names += c->name != "FCDA" ? namedData(c)
+                                   : QStringList{QStringList{c->attribute("ldInst"), c->attribute("lnClass"),
+                                                             c->attribute("lnInst")}.join('/')};
     }
     names.removeDuplicates();
     names.sort();
     return names;
 }
 
-// The index of the first child of element out of the schema's order; -1 when there is none.
-int misplaced(const XmlObject *element)
+// While it lives, accepts each property dialog that opens, with the given values and the other required
+// ones filled in as a user would.
+struct DialogFiller : QTimer
 {
-    return ChildPlacement(element->name).firstMisplaced(element);
-}
-
-// Accepts each property dialog that opens while it lives, its required values filled in as a user would.
-class DialogFiller : public QTimer
-{
-public:
-    DialogFiller()
+    explicit DialogFiller(const QMap<QString, QString> &given = {}) : given(given)
     {
         connect(this, &QTimer::timeout, this, &DialogFiller::fill);
         start(10);
     }
-
-private:
     void fill()
     {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        auto *dialog = qobject_cast<DlgProperty *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         stop();
         auto *table = dialog->findChild<QTableWidget *>("tableWidget");
         for (int row = 0; row < table->rowCount(); ++row) {
+            const QString wanted = given.value(table->item(row, 0)->text());
             QTableWidgetItem *cell = table->item(row, 1);
-            if (!yellow(cell))
-                continue;
             // Texts for the patterns of names and references; a drop-down takes its last entry.
-            for (const char *text : {"X7", "x7", "X/X/X/X"}) {
-                if (!cell->text().isEmpty())
+            for (const QString &text : wanted.isEmpty() ? QStringList{"X7", "x7", "X/X/X/X"} : QStringList{wanted}) {
+                if (!cell->text().isEmpty() || (wanted.isEmpty() && !yellow(cell)))
                     break;
                 QWidget *editor = openEditor(cell);
-                if (auto *box = qobject_cast<QComboBox *>(editor))
+                if (auto *box = qobject_cast<QComboBox *>(editor); box && wanted.isEmpty())
                     chooseEntry(box, box->itemText(box->count() - 1));
-                else if (editor)
+                else
                     typeText(editor, text);
-                if (editor)
-                    commitEditor(editor);
+                commitEditor(editor);
             }
         }
-        static_cast<DlgProperty *>(dialog)->setUserPrompt(new ScriptedPrompt); // a refusal leaves it open
+        dialog->setUserPrompt(new ScriptedPrompt); // a refusal leaves it open
         QTest::mouseClick(dialog->findChild<QPushButton *>("okBtn"), Qt::LeftButton);
         if (dialog->isVisible())
             dialog->reject();
         start();
     }
+    QMap<QString, QString> given;
 };
 
 } // namespace
@@ -95,13 +86,11 @@ private slots:
     void cleanup() { closeWindow(); }
     void menus_data();
     void menus();
-    void pasteKeepsNamesUnique();
     void everyInsertAndPasteKeepsTheSchemaOrder_data();
     void everyInsertAndPasteKeepsTheSchemaOrder();
     void pastePlacesAndRenames_data();
     void pastePlacesAndRenames();
     void pasteRefusedWhereTheSchemaForbids();
-    void cutAndPasteMovesAnIed();
     void deleteEmptiesTheClipboard();
     void moveChangesTheSavedOrder();
     void insertLn0BuildsInstanceData();
@@ -178,19 +167,6 @@ void TestMenuLoader::menus()
                  qPrintable(entry));
 }
 
-// An IED pasted on the root is the end-to-end tests' case; here a SubNetwork, twice.
-void TestMenuLoader::pasteKeepsNamesUnique()
-{
-    const QString name = find("SubNetwork")->attribute("name");
-    QVERIFY(clickEntry(openContextMenu(find("SubNetwork")), "Copy"));
-    QVERIFY(clickEntry(openContextMenu(find("Communication")), "Paste"));
-    QVERIFY(clickEntry(openContextMenu(find("Communication")), "Paste"));
-    // "_New" as often as needed for a name no sibling has.
-    const QStringList names = childNames(find("Communication"));
-    QCOMPARE(names.mid(names.indexOf(name + "_New"), 2), QStringList({name + "_New", name + "_New_New"}));
-    QCOMPARE(logged.filter("Modify record: Paste SubNetwork successfully.").size(), 2);
-}
-
 void TestMenuLoader::everyInsertAndPasteKeepsTheSchemaOrder_data()
 {
     QTest::addColumn<QString>("file");
@@ -204,14 +180,14 @@ void TestMenuLoader::everyInsertAndPasteKeepsTheSchemaOrder()
     QFETCH(QString, file);
     closeWindow();
     QVERIFY(openCopy(m_dir, file, m_file));
-    QMap<QString, XmlObject *> kinds;
-    std::function<void(XmlObject *)> collect = [&](XmlObject *element) {
-        if (!kinds.contains(element->name))
-            kinds.insert(element->name, element);
-        for (XmlObject *child : element->children)
-            collect(child);
-    };
-    collect(root());
+    // The deepest items stand far to the right: a wide tree shows them.
+    window->resize(2400, 1200);
+    window->resizeDocks({window->findChild<QDockWidget *>("xmlTreeDockWidget")}, {1600}, Qt::Horizontal);
+    QMap<QString, XmlObject *> kinds; // the last of each name, breadth first
+    for (QList<XmlObject *> pending{root()}; !pending.isEmpty(); pending.removeFirst()) {
+        kinds.insert(pending.first()->name, pending.first());
+        pending += pending.first()->children;
+    }
     for (XmlObject *element : qAsConst(kinds)) {
         const QStringList entries = menuEntries(openContextMenu(element), true);
         for (const QString &entry : entries.filter(QRegularExpression("^Insert "))) {
@@ -219,18 +195,20 @@ void TestMenuLoader::everyInsertAndPasteKeepsTheSchemaOrder()
             DialogFiller filler;
             QVERIFY(clickEntry(openContextMenu(element), entry));
             QCOMPARE(element->children.size(), before + 1);
-            QVERIFY2(misplaced(element) < 0, qPrintable(element->name + ": " + entry));
+            QVERIFY2(ChildPlacement(element->name).firstMisplaced(element) < 0,
+                     qPrintable(element->name + ": " + entry));
         }
-        if (element->parent && clickEntry(openContextMenu(element), "Copy")) {
-            QVERIFY(clickEntry(openContextMenu(element->parent), "Paste"));
-            QVERIFY2(misplaced(element->parent) < 0, qPrintable(element->parent->name + ": Paste " + element->name));
+        XmlObject *parent = element->parent;
+        if (parent && clickEntry(openContextMenu(element), "Copy")) {
+            QVERIFY(clickEntry(openContextMenu(parent), "Paste"));
+            QVERIFY2(ChildPlacement(parent->name).firstMisplaced(parent) < 0, qPrintable("Paste " + element->name));
         }
     }
 }
 
 void TestMenuLoader::pastePlacesAndRenames_data()
 {
-    QTest::addColumn<QStringList>("steps"); // pairs: what is copied, where it is pasted ("..": its parent)
+    QTest::addColumn<QStringList>("steps"); // pairs: what is copied ("-": cut), where it goes ("..": its parent)
     QTest::addColumn<QString>("key");       // of the last pasted element: attribute=value
     QTest::addColumn<QString>("next");      // the element after it; empty at the end
     QTest::addColumn<QStringList>("data");  // what its FCDAs name
@@ -249,6 +227,12 @@ void TestMenuLoader::pastePlacesAndRenames_data()
             << QStringList{"LDevice:inst=PROT", ".."} << "inst=PROT_New" << ""
             << QStringList{"PROT_New/GGIO/1", "PROT_New/MMXU/1", "PROT_New/PTOC/1", "PROT_New/PTOC/2",
                            "PROT_New/PTRC/1"};
+    QTest::newRow("IED cut, back unchanged before the data types")
+            << QStringList{"-IED", ".."} << "name=Q01_PROT" << "DataTypeTemplates"
+            << QStringList{"PROT/GGIO/1", "PROT/MMXU/1", "PROT/PTOC/1", "PROT/PTOC/2", "PROT/PTRC/1"};
+    // An IED copied and pasted is the end-to-end tests' case; a SubNetwork gets "_New" even where it is free.
+    QTest::newRow("SubNetwork, twice") << QStringList{"SubNetwork", "..", "SubNetwork", ".."}
+                                       << "name=StationBus_New_New" << "" << QStringList();
     QTest::newRow("LN, a free inst, with its own data") << QStringList{trip, ptoc, ptoc, ".."} << "inst=3" << ""
                                                         << QStringList{"PROT/PTOC/2", "PROT/PTOC/3", "PROT/PTRC/1"};
 }
@@ -264,10 +248,11 @@ void TestMenuLoader::pastePlacesAndRenames()
     XmlObject *target = nullptr;
     QList<XmlObject *> before;
     for (int i = 0; i < steps.size(); i += 2) {
-        copied = find(steps.at(i));
+        const bool cut = steps.at(i).startsWith('-');
+        copied = find(steps.at(i).mid(cut ? 1 : 0));
         target = steps.at(i + 1) == ".." ? copied->parent : find(steps.at(i + 1));
+        QVERIFY(clickEntry(openContextMenu(copied), cut ? "Cut" : "Copy"));
         before = target->children;
-        QVERIFY(clickEntry(openContextMenu(copied), "Copy"));
         QVERIFY(clickEntry(openContextMenu(target), "Paste"));
     }
     const QList<XmlObject *> &children = target->children;
@@ -279,7 +264,7 @@ void TestMenuLoader::pastePlacesAndRenames()
     QCOMPARE(records().filter("is taken.").size(), int(copied->attribute(attribute) != key.section('=', 1)));
     QCOMPARE(at + 1 < children.size() ? children.at(at + 1)->name : QString(), next);
     QCOMPARE(namedData(children.at(at)), data);
-    QCOMPARE(misplaced(target), -1);
+    QCOMPARE(ChildPlacement(target->name).firstMisplaced(target), -1);
     action("actionUndo")->trigger(); // one step
     QCOMPARE(children, before);
 }
@@ -291,19 +276,6 @@ void TestMenuLoader::pasteRefusedWhereTheSchemaForbids()
     QVERIFY(clickEntry(openContextMenu(find("Communication")), "Paste"));
     QCOMPARE(m_prompt->warnings, QStringList{"Can't copy [LN] under [Communication]."});
     QCOMPARE(find("Communication")->children.size(), before);
-}
-
-void TestMenuLoader::cutAndPasteMovesAnIed()
-{
-    const QString name = find("IED")->attribute("name");
-    const int count = root()->children.size();
-    QVERIFY(clickEntry(openContextMenu(find("IED")), "Cut"));
-    QCOMPARE(root()->children.size(), count - 1);
-    QVERIFY(!root()->findChild("IED", "name", name));
-    QVERIFY(action("actionSave")->isEnabled());
-    QVERIFY(clickEntry(openContextMenu(root()), "Paste"));
-    // No sibling has the name any more: it comes back unchanged, before DataTypeTemplates.
-    QCOMPARE(childNames(root()).mid(count - 2), QStringList({name, "DataTypeTemplates"}));
 }
 
 void TestMenuLoader::deleteEmptiesTheClipboard()
@@ -336,21 +308,7 @@ void TestMenuLoader::insertLn0BuildsInstanceData()
     const XmlObject *type = XmlSchema::instance()->findLNodeType(device->findChild("LN0")->attribute("lnType"));
     QVERIFY(type);
     QVERIFY(clickEntry(openContextMenu(device->findChild("LN0")), "Delete")); // one LN0 per LDevice
-    // The property dialog runs modally: once it is up, choose the type in it and press OK.
-    std::function<void()> fill = [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return QTimer::singleShot(10, fill);
-        auto *table = dialog->findChild<QTableWidget *>("tableWidget");
-        const QList<QTableWidgetItem *> rows = table->findItems("lnType", Qt::MatchExactly);
-        if (!rows.isEmpty())
-            editCell(table->item(rows.first()->row(), 1), type->attribute("id"));
-        static_cast<DlgProperty *>(dialog)->setUserPrompt(new ScriptedPrompt); // a refusal leaves it open
-        QTest::mouseClick(dialog->findChild<QPushButton *>("okBtn"), Qt::LeftButton);
-        if (dialog->isVisible())
-            dialog->reject();
-    };
-    QTimer::singleShot(0, fill);
+    DialogFiller filler({{"lnType", type->attribute("id")}});
     QVERIFY(clickEntry(openContextMenu(device), "Insert LN0"));
     XmlObject *ln0 = device->children.first(); // before the LNs
     QCOMPARE(ln0->name, QString("LN0"));
