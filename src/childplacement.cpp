@@ -86,20 +86,25 @@ int ChildPlacement::position(const XmlObject *parent, const QString &childName) 
     const int own = rank(childName);
     if (own == Unknown)
         return children.size();
-    int lastBefore = -1;
-    int firstAfter = -1;
-    for (int i = 0; i < children.size(); ++i) {
-        const int other = rank(children.at(i)->name);
-        if (other == Unknown)
-            continue;
-        if (other <= own)
-            lastBefore = i;
-        else if (firstAfter < 0)
-            firstAfter = i;
+    // Wrong at position p: children before p that must follow it, and from p on those that must precede it.
+    int mustFollowBefore = 0;
+    int mustPrecedeFrom = 0;
+    for (const XmlObject *child : children) {
+        const int other = rank(child->name);
+        mustPrecedeFrom += other != Unknown && other < own;
     }
-    if (lastBefore >= 0)
-        return lastBefore + 1;
-    return firstAfter >= 0 ? firstAfter : children.size();
+    int best = 0;
+    int fewestWrong = children.size() + 1;
+    for (int p = 0; p <= children.size(); ++p) {
+        if (mustFollowBefore + mustPrecedeFrom <= fewestWrong) {
+            fewestWrong = mustFollowBefore + mustPrecedeFrom;
+            best = p; // the last of equally good places: after those of its own name
+        }
+        const int other = p < children.size() ? rank(children.at(p)->name) : Unknown;
+        mustFollowBefore += other > own;
+        mustPrecedeFrom -= other != Unknown && other < own;
+    }
+    return best;
 }
 
 int ChildPlacement::positionIn(const XmlObject *parent, const QString &childName)

@@ -19,9 +19,10 @@ public:
 
     // The position among parent's children where a new child of that name goes:
     // after the last child that must come before it or may stand beside it
-    // (one of its own name included), else before the first that must come
-    // after it. Children the model does not know keep their place and decide
-    // nothing; a child or parent the model does not know goes to the end.
+    // (one of its own name included) and before the first that must come
+    // after it. Among children out of order, where the fewest stand on the
+    // wrong side of it. Children the model does not know keep their place and
+    // decide nothing; a child or parent the model does not know goes to the end.
     int position(const XmlObject *parent, const QString &childName) const;
     // The same for a new child of parent.
     static int positionIn(const XmlObject *parent, const QString &childName);
