@@ -1,6 +1,7 @@
 #include "menuloader.h"
 
 #include "attribute.h"
+#include "childplacement.h"
 #include "dlgproperty.h"
 #include "dlgxmlview.h"
 #include "insertcommand.h"
@@ -9,6 +10,7 @@
 #include "removecommand.h"
 #include "renameengine.h"
 #include "scldocument.h"
+#include "siblingkeys.h"
 #include "userprompt.h"
 #include "xmlobject.h"
 #include "xmlschema.h"
@@ -280,12 +282,7 @@ void MenuLoader::onPaste()
             delete pasted;
             continue;
         }
-        int at = target->children.size();
-        if (pasted->name == QLatin1String("IED")) {
-            const XmlObject *templates = target->findChild(QStringLiteral("DataTypeTemplates"));
-            if (templates)
-                at = target->children.indexOf(const_cast<XmlObject *>(templates));
-        }
+        const int at = ChildPlacement::positionIn(target, pasted->name);
         document()->execute(std::make_unique<InsertCommand>(target, at, pasted));
         qDebug().noquote() << tr("Modify record: Paste %1 successfully.").arg(pasted->name);
         return;
@@ -298,24 +295,15 @@ bool MenuLoader::preparePaste(XmlTreeItem *item, XmlObject *pasted) const
 {
     if (!canInsert(item, pasted->name))
         return false;
-    if (pasted->name != QLatin1String("SubNetwork") && pasted->name != QLatin1String("IED"))
-        return true;
     const XmlObject *target = item->element();
-    if (pasted->name == QLatin1String("SubNetwork") && target->children.isEmpty())
-        return true;
-    // "_New" until no sibling of the same kind has the name, so that names stay unique.
-    const QString key = QStringLiteral("name");
-    const auto taken = [&](const QString &name) {
-        return std::any_of(target->children.begin(), target->children.end(), [&](const XmlObject *child) {
-            return child->name == pasted->name && child->attribute(key) == name;
-        });
-    };
-    QString name = pasted->attribute(key);
-    if (pasted->name == QLatin1String("SubNetwork"))
-        name += QLatin1String("_New");
-    while (taken(name))
-        name += QLatin1String("_New");
-    pasted->attributes.insert(key, name);
+    // A sub-network pasted among others says that it is the new one.
+    const QString name = QStringLiteral("name");
+    if (pasted->name == QLatin1String("SubNetwork") && !target->children.isEmpty())
+        pasted->attributes.insert(name, pasted->attribute(name) + QLatin1String("_New"));
+    for (const KeyChange &change : SiblingKeys::makeUnique(target, pasted)) {
+        qDebug().noquote() << tr("Modify record: Paste %1 as %2 = %3: %4 is taken.")
+                              .arg(pasted->name, change.attribute, change.to, change.from);
+    }
     return true;
 }
 
@@ -413,7 +401,7 @@ void MenuLoader::onInsertNode(const QString &name)
             }
         }
     }
-    document()->execute(std::make_unique<InsertCommand>(target, -1, element));
+    document()->execute(std::make_unique<InsertCommand>(target, ChildPlacement::positionIn(target, name), element));
     qDebug().noquote() << tr("Modify record: Insert %1 successfully.").arg(name);
 }
 

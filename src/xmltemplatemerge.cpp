@@ -1,5 +1,6 @@
 #include "xmltemplatemerge.h"
 
+#include "childplacement.h"
 #include "insertcommand.h"
 #include "removecommand.h"
 #include "scldocument.h"
@@ -187,6 +188,8 @@ XmlObject *XmlTemplateMerge::documentType(Kind kind, const TypeRevision &record)
 void XmlTemplateMerge::addTypes(SclDocument &document, Kind kind, XmlObject *dataTypeTemplates,
                                 const std::function<void(const TypeRevision &)> &beforePrefixed)
 {
+    // Each type goes after the last of its kind.
+    const ChildPlacement placement(dataTypeTemplates->name);
     for (const TypeRevision &record : m_records[kind]) {
         QString line;
         switch (record.operation) {
@@ -215,7 +218,8 @@ void XmlTemplateMerge::addTypes(SclDocument &document, Kind kind, XmlObject *dat
             continue;
         }
         auto *copy = new XmlObject(*record.type);
-        document.execute(std::make_unique<InsertCommand>(dataTypeTemplates, -1, copy));
+        const int position = placement.position(dataTypeTemplates, copy->name);
+        document.execute(std::make_unique<InsertCommand>(dataTypeTemplates, position, copy));
         qDebug().noquote() << line.arg(kindName(kind), copy->attribute(QStringLiteral("id")));
     }
 }

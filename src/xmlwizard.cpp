@@ -1,5 +1,6 @@
 #include "xmlwizard.h"
 
+#include "childplacement.h"
 #include "insertcommand.h"
 #include "kestrel.h"
 #include "scldocument.h"
@@ -184,13 +185,7 @@ void XmlWizard::addIed()
         icdRoots.removeOne(ied);
     ied->parent = nullptr;
     XmlObject *root = scd.first();
-    int position = root->children.size();
-    for (int i = 0; i < root->children.size(); ++i) {
-        if (root->children.at(i)->name == QLatin1String("DataTypeTemplates")) {
-            position = i;
-            break;
-        }
-    }
+    const int position = ChildPlacement::positionIn(root, ied->name);
     mainWindow->sclDocument()->execute(std::make_unique<InsertCommand>(root, position, ied));
     qDebug().noquote() << tr("Modify record: Import ICD file, add IED = %1 - %2.")
                           .arg(ied->attribute(QStringLiteral("name")), ied->attribute(QStringLiteral("desc")));
@@ -200,7 +195,9 @@ void XmlWizard::addConnectAps()
 {
     for (XmlWizardConnectedAPS *accessPointPage : accessPointPages()) {
         for (XmlObject *connectedAp : accessPointPage->takeConnectedAps()) {
-            mainWindow->sclDocument()->execute(std::make_unique<InsertCommand>(connectedAp->parent, -1, connectedAp));
+            XmlObject *subNetwork = connectedAp->parent;
+            const int position = ChildPlacement::positionIn(subNetwork, connectedAp->name);
+            mainWindow->sclDocument()->execute(std::make_unique<InsertCommand>(subNetwork, position, connectedAp));
             qDebug().noquote() << tr("Modify record: Import ICD file, Add ConnectedAP = %1 - %2.")
                                   .arg(connectedAp->attribute(QStringLiteral("iedName")),
                                        connectedAp->attribute(QStringLiteral("apName")));
@@ -219,7 +216,8 @@ void XmlWizard::addDataTypeTemplates()
         // Without it the imported IED would refer to types the file does not hold.
         dataTypeTemplates = new XmlObject;
         dataTypeTemplates->name = QStringLiteral("DataTypeTemplates");
-        mainWindow->sclDocument()->execute(std::make_unique<InsertCommand>(root, -1, dataTypeTemplates));
+        const int position = ChildPlacement::positionIn(root, dataTypeTemplates->name);
+        mainWindow->sclDocument()->execute(std::make_unique<InsertCommand>(root, position, dataTypeTemplates));
         qDebug().noquote() << tr("Modify record: Import ICD file, add DataTypeTemplates.");
     }
     addNodeTypes(dataTypeTemplates);

@@ -1,6 +1,7 @@
 #include "xmlwizardconnectedaps.h"
 #include "ui_xmlwizardconnectedaps.h"
 
+#include "childplacement.h"
 #include "macaddressdelegate.h"
 #include "menuloader.h"
 #include "subnetworkdelegate.h"
@@ -12,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
@@ -28,18 +28,19 @@ enum Column {
     MacBColumn
 };
 
-XmlObject *appendChild(XmlObject *parent, const QString &name, int at = -1)
+// A new child of parent, where the schema places an element of that name.
+XmlObject *addChild(XmlObject *parent, const QString &name)
 {
     auto *child = new XmlObject;
     child->name = name;
     child->parent = parent;
-    parent->children.insert(at < 0 ? parent->children.size() : at, child);
+    parent->children.insert(ChildPlacement::positionIn(parent, name), child);
     return child;
 }
 
 void appendParameter(XmlObject *address, const QString &type, const QString &text)
 {
-    XmlObject *parameter = appendChild(address, QStringLiteral("P"));
+    XmlObject *parameter = addChild(address, QStringLiteral("P"));
     parameter->attributes.insert(QStringLiteral("type"), type);
     parameter->value = text;
     parameter->attributes.insert(QStringLiteral("value"), text);
@@ -58,22 +59,12 @@ void appendAddress(XmlObject *connectedAp, const QString &ip, const QString &net
         {"OSI-AE-Qualifier", "33"},
         {"OSI-AE-Invoke", "OSI-AE-Invoke"},
     };
-    XmlObject *address = appendChild(connectedAp, QStringLiteral("Address"));
+    XmlObject *address = addChild(connectedAp, QStringLiteral("Address"));
     appendParameter(address, QStringLiteral("IP"), ip);
     appendParameter(address, QStringLiteral("IP-SUBNET"), netmask);
     appendParameter(address, QStringLiteral("IP-GATEWAY"), gateway);
     for (const auto &[type, text] : osiParameters)
         appendParameter(address, QLatin1String(type), QLatin1String(text));
-}
-
-// Where a GSE goes: a ConnectedAP holds its Address, then GSE, then SMV elements.
-int firstSmv(const XmlObject *connectedAp)
-{
-    const auto &children = connectedAp->children;
-    const auto smv = std::find_if(children.begin(), children.end(), [](const XmlObject *child) {
-        return child->name == QLatin1String("SMV");
-    });
-    return smv == children.end() ? -1 : int(smv - children.begin());
 }
 
 // The application id follows the last two bytes of the multicast address.
@@ -362,7 +353,7 @@ XmlObject *XmlWizardConnectedAPS::newConnectedAp(XmlObject *subNetwork)
     connectedAp->name = QStringLiteral("ConnectedAP");
     connectedAp->attributes.insert(QStringLiteral("iedName"), field(QStringLiteral("iedName")).toString().trimmed());
     connectedAp->attributes.insert(QStringLiteral("apName"), m_accessPoint->attribute(QStringLiteral("name")).trimmed());
-    // Finish appends it to the SubNetwork's children.
+    // Finish puts it among the SubNetwork's children.
     connectedAp->parent = subNetwork;
     prepared.append(connectedAp);
     return connectedAp;
@@ -383,12 +374,11 @@ void XmlWizardConnectedAPS::addControlBlocks(QHash<XmlObject *, XmlObject *> &co
             XmlObject *&connectedAp = connectedAps[subNetwork];
             if (!connectedAp)
                 connectedAp = newConnectedAp(subNetwork);
-            XmlObject *block = goose ? appendChild(connectedAp, QStringLiteral("GSE"), firstSmv(connectedAp))
-                                     : appendChild(connectedAp, QStringLiteral("SMV"));
+            XmlObject *block = addChild(connectedAp, goose ? QStringLiteral("GSE") : QStringLiteral("SMV"));
             block->attributes.insert(QStringLiteral("cbName"), cellText(row, CbNameColumn));
             block->attributes.insert(QStringLiteral("ldInst"), cellText(row, LdInstColumn));
             const QString mac = cellText(row, macColumn);
-            XmlObject *address = appendChild(block, QStringLiteral("Address"));
+            XmlObject *address = addChild(block, QStringLiteral("Address"));
             appendParameter(address, QStringLiteral("MAC-Address"), mac);
             appendParameter(address, QStringLiteral("APPID"), applicationId(mac));
             appendParameter(address, QStringLiteral("VLAN-PRIORITY"), QStringLiteral("6"));

@@ -1,7 +1,10 @@
 #include "menuloader.h"
+#include "childplacement.h"
+#include "dlgproperty.h"
 #include "guitestsupport.h"
 
 #include <QDialog>
+#include <QDockWidget>
 
 // The tree's context menu, opened with a right click and used with a click
 // on its entries.
@@ -17,6 +20,57 @@ QStringList childNames(const XmlObject *parent)
     return names;
 }
 
+// What the FCDAs inside element name, as "ldInst/lnClass/lnInst", each once, sorted.
+QStringList namedData(const XmlObject *element)
+{
+    QStringList names;
+    for (const XmlObject *c : element->children) {
+        names += c->name != "FCDA" ? namedData(c)
+                                   : QStringList{QStringList{c->attribute("ldInst"), c->attribute("lnClass"),
+                                                             c->attribute("lnInst")}.join('/')};
+    }
+    names.removeDuplicates();
+    names.sort();
+    return names;
+}
+
+// While it lives, accepts each property dialog that opens, its required values filled in as a user would.
+struct DialogFiller : QTimer
+{
+    DialogFiller()
+    {
+        connect(this, &QTimer::timeout, this, &DialogFiller::fill);
+        start(10);
+    }
+    void fill()
+    {
+        auto *dialog = qobject_cast<DlgProperty *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        stop();
+        auto *table = dialog->findChild<QTableWidget *>("tableWidget");
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QTableWidgetItem *cell = table->item(row, 1);
+            // Texts for the patterns of names and references; a drop-down takes its last entry.
+            for (const char *text : {"X7", "x7", "X/X/X/X"}) {
+                if (!cell->text().isEmpty() || !yellow(cell))
+                    break;
+                QWidget *editor = openEditor(cell);
+                if (auto *box = qobject_cast<QComboBox *>(editor))
+                    chooseEntry(box, box->itemText(box->count() - 1));
+                else
+                    typeText(editor, text);
+                commitEditor(editor);
+            }
+        }
+        dialog->setUserPrompt(new ScriptedPrompt); // a refusal leaves it open
+        QTest::mouseClick(dialog->findChild<QPushButton *>("okBtn"), Qt::LeftButton);
+        if (dialog->isVisible())
+            dialog->reject();
+        start();
+    }
+};
+
 } // namespace
 
 class TestMenuLoader : public QObject
@@ -29,9 +83,11 @@ private slots:
     void cleanup() { closeWindow(); }
     void menus_data();
     void menus();
-    void pasteKeepsNamesUnique();
+    void everyInsertAndPasteKeepsTheSchemaOrder_data();
+    void everyInsertAndPasteKeepsTheSchemaOrder();
+    void pastePlacesAndRenames_data();
+    void pastePlacesAndRenames();
     void pasteRefusedWhereTheSchemaForbids();
-    void cutAndPasteMovesAnIed();
     void deleteEmptiesTheClipboard();
     void moveChangesTheSavedOrder();
     void insertLn0BuildsInstanceData();
@@ -52,15 +108,18 @@ void TestMenuLoader::init()
     QVERIFY(m_prompt && !window->document().isEmpty());
 }
 
-// "SCL", "IED:last", or the first element of that name.
+// "SCL", or the first element of that name, with "name:key=value,key=value" those attributes.
 XmlObject *TestMenuLoader::find(const QString &name) const
 {
     if (name == "SCL")
         return root();
-    const auto isIed = [](const XmlObject *child) { return child->name == "IED"; };
-    if (name == "IED:last")
-        return *std::find_if(root()->children.rbegin(), root()->children.rend(), isIed);
-    return root()->findDescendant(name);
+    QStringList keys;
+    QStringList values;
+    for (const QString &pair : name.section(':', 1).split(',', Qt::SkipEmptyParts)) {
+        keys.append(pair.section('=', 0, 0));
+        values.append(pair.section('=', 1));
+    }
+    return root()->findDescendant(name.section(':', 0, 0), keys, values);
 }
 
 void TestMenuLoader::menus_data()
@@ -80,7 +139,7 @@ void TestMenuLoader::menus_data()
     QTest::newRow("LDevice") << "LDevice" << false << edits + QStringList{"Where used", "-", "Up", "Down", "-"}
                              << QStringList{"Insert LN0", "Insert LN"};
     QTest::newRow("first IED, after Communication") << "IED" << true << QStringList() << QStringList{"Down", "!Up"};
-    QTest::newRow("last IED, before DataTypeTemplates") << "IED:last" << true << QStringList()
+    QTest::newRow("last IED, before DataTypeTemplates") << "IED:name=Q01_MU" << true << QStringList()
                                                         << QStringList{"Up", "!Down"};
     // An unbounded choice takes any number of its elements.
     QTest::newRow("DOType: more DA and SDO") << "DOType" << true << QStringList()
@@ -102,44 +161,115 @@ void TestMenuLoader::menus()
                  qPrintable(entry));
 }
 
-// An IED pasted on the root is the end-to-end tests' case; here a SubNetwork, twice.
-void TestMenuLoader::pasteKeepsNamesUnique()
+void TestMenuLoader::everyInsertAndPasteKeepsTheSchemaOrder_data()
 {
-    const QString name = find("SubNetwork")->attribute("name");
-    QVERIFY(clickEntry(openContextMenu(find("SubNetwork")), "Copy"));
-    QVERIFY(clickEntry(openContextMenu(find("Communication")), "Paste"));
-    QVERIFY(clickEntry(openContextMenu(find("Communication")), "Paste"));
-    // "_New" as often as needed for a name no sibling has.
-    const QStringList names = childNames(find("Communication"));
-    QCOMPARE(names.mid(names.indexOf(name + "_New"), 2), QStringList({name + "_New", name + "_New_New"}));
-    QCOMPARE(logged.filter("Modify record: Paste SubNetwork successfully.").size(), 2);
+    QTest::addColumn<QString>("file");
+    QTest::newRow("elmwood") << KESTREL_TEST_DATA "/e2e/elmwood_ed1.scd";
+    QTest::newRow("substation") << KESTREL_TEST_DATA "/good/substation.scd";
+}
+
+// Once on an element of each kind: each Insert the menu offers, then its copy pasted on its parent.
+void TestMenuLoader::everyInsertAndPasteKeepsTheSchemaOrder()
+{
+    QFETCH(QString, file);
+    closeWindow();
+    QVERIFY(openCopy(m_dir, file, m_file));
+    // The deepest items stand far to the right: a wide tree shows them.
+    window->resize(2400, 1200);
+    window->resizeDocks({window->findChild<QDockWidget *>("xmlTreeDockWidget")}, {1600}, Qt::Horizontal);
+    QMap<QString, XmlObject *> kinds; // the last of each name, breadth first
+    for (QList<XmlObject *> pending{root()}; !pending.isEmpty(); pending.removeFirst()) {
+        kinds.insert(pending.first()->name, pending.first());
+        pending += pending.first()->children;
+    }
+    for (XmlObject *element : qAsConst(kinds)) {
+        const QStringList entries = menuEntries(openContextMenu(element), true);
+        for (const QString &entry : entries.filter(QRegularExpression("^Insert "))) {
+            const int before = element->children.size();
+            DialogFiller filler;
+            QVERIFY(clickEntry(openContextMenu(element), entry));
+            QCOMPARE(element->children.size(), before + 1);
+            QVERIFY2(ChildPlacement(element->name).firstMisplaced(element) < 0,
+                     qPrintable(element->name + ": " + entry));
+        }
+        XmlObject *parent = element->parent;
+        if (parent && clickEntry(openContextMenu(element), "Copy")) {
+            QVERIFY(clickEntry(openContextMenu(parent), "Paste"));
+            QVERIFY2(ChildPlacement(parent->name).firstMisplaced(parent) < 0, qPrintable("Paste " + element->name));
+        }
+    }
+}
+
+void TestMenuLoader::pastePlacesAndRenames_data()
+{
+    QTest::addColumn<QStringList>("steps"); // pairs: what is copied ("-": cut), where it goes ("..": its parent)
+    QTest::addColumn<QString>("key");       // of the last pasted element: attribute=value
+    QTest::addColumn<QString>("next");      // the element after it; empty at the end
+    QTest::addColumn<QStringList>("data");  // what its FCDAs name
+    const QString trip = "DataSet:name=dsTrip";
+    const QString ptoc = "LN:lnClass=PTOC,inst=1";
+    const QStringList tripData{"PROT/PTOC/1", "PROT/PTOC/2", "PROT/PTRC/1"};
+    QTest::newRow("LNodeType, after the last one") << QStringList{"LNodeType:id=NW_PTOC", ".."} << "id=NW_PTOC_New"
+                                                   << "DOType" << QStringList();
+    QTest::newRow("DataSet, before the first ReportControl") << QStringList{trip, ".."} << "name=dsTrip_New"
+                                                             << "ReportControl" << tripData;
+    QTest::newRow("DataSet, into an LN before its DOIs") << QStringList{trip, ptoc} << "name=dsTrip" << "DOI"
+                                                         << tripData;
+    QTest::newRow("GSEControl, after the last one") << QStringList{"GSEControl:name=gcbTrip", ".."}
+                                                    << "name=gcbTrip_New" << "SettingControl" << QStringList();
+    QTest::newRow("LDevice, with its own data")
+            << QStringList{"LDevice:inst=PROT", ".."} << "inst=PROT_New" << ""
+            << QStringList{"PROT_New/GGIO/1", "PROT_New/MMXU/1", "PROT_New/PTOC/1", "PROT_New/PTOC/2",
+                           "PROT_New/PTRC/1"};
+    QTest::newRow("IED cut, back unchanged before the data types")
+            << QStringList{"-IED", ".."} << "name=Q01_PROT" << "DataTypeTemplates"
+            << QStringList{"PROT/GGIO/1", "PROT/MMXU/1", "PROT/PTOC/1", "PROT/PTOC/2", "PROT/PTRC/1"};
+    // An IED copied and pasted is the end-to-end tests' case; a SubNetwork gets "_New" even where it is free.
+    QTest::newRow("SubNetwork, twice") << QStringList{"SubNetwork", "..", "SubNetwork", ".."}
+                                       << "name=StationBus_New_New" << "" << QStringList();
+    QTest::newRow("LN, a free inst, with its own data") << QStringList{trip, ptoc, ptoc, ".."} << "inst=3" << ""
+                                                        << QStringList{"PROT/PTOC/2", "PROT/PTOC/3", "PROT/PTRC/1"};
+}
+
+void TestMenuLoader::pastePlacesAndRenames()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, key);
+    QFETCH(QString, next);
+    QFETCH(QStringList, data);
+
+    XmlObject *copied = nullptr;
+    XmlObject *target = nullptr;
+    QList<XmlObject *> before;
+    for (int i = 0; i < steps.size(); i += 2) {
+        const bool cut = steps.at(i).startsWith('-');
+        copied = find(steps.at(i).mid(cut ? 1 : 0));
+        target = steps.at(i + 1) == ".." ? copied->parent : find(steps.at(i + 1));
+        QVERIFY(clickEntry(openContextMenu(copied), cut ? "Cut" : "Copy"));
+        before = target->children;
+        QVERIFY(clickEntry(openContextMenu(target), "Paste"));
+    }
+    const QList<XmlObject *> &children = target->children;
+    const int at = std::find_if(children.begin(), children.end(), [&](XmlObject *c) { return !before.contains(c); })
+            - children.begin();
+    QVERIFY(at < children.size());
+    const QString attribute = key.section('=', 0, 0);
+    QCOMPARE(attribute + '=' + children.at(at)->attribute(attribute), key);
+    QCOMPARE(records().filter("is taken.").size(), int(copied->attribute(attribute) != key.section('=', 1)));
+    QCOMPARE(at + 1 < children.size() ? children.at(at + 1)->name : QString(), next);
+    QCOMPARE(namedData(children.at(at)), data);
+    QCOMPARE(ChildPlacement(target->name).firstMisplaced(target), -1);
+    action("actionUndo")->trigger(); // one step
+    QCOMPARE(children, before);
 }
 
 void TestMenuLoader::pasteRefusedWhereTheSchemaForbids()
 {
-    XmlObject *ln = find("LN");
-    QVERIFY(clickEntry(openContextMenu(ln), "Copy"));
+    QVERIFY(clickEntry(openContextMenu(find("LN")), "Copy"));
     const int before = find("Communication")->children.size();
     QVERIFY(clickEntry(openContextMenu(find("Communication")), "Paste"));
     QCOMPARE(m_prompt->warnings, QStringList{"Can't copy [LN] under [Communication]."});
     QCOMPARE(find("Communication")->children.size(), before);
-    XmlObject *device = find("LDevice");
-    QVERIFY(clickEntry(openContextMenu(device), "Paste"));
-    QCOMPARE(device->children.last()->name, QString("LN"));
-    QCOMPARE(device->children.last()->attributes, ln->attributes);
-}
-
-void TestMenuLoader::cutAndPasteMovesAnIed()
-{
-    const QString name = find("IED")->attribute("name");
-    const int count = root()->children.size();
-    QVERIFY(clickEntry(openContextMenu(find("IED")), "Cut"));
-    QCOMPARE(root()->children.size(), count - 1);
-    QVERIFY(!root()->findChild("IED", "name", name));
-    QVERIFY(action("actionSave")->isEnabled());
-    QVERIFY(clickEntry(openContextMenu(root()), "Paste"));
-    // No sibling has the name any more: it comes back unchanged, before DataTypeTemplates.
-    QCOMPARE(childNames(root()).mid(count - 2), QStringList({name, "DataTypeTemplates"}));
 }
 
 void TestMenuLoader::deleteEmptiesTheClipboard()
@@ -155,7 +285,7 @@ void TestMenuLoader::deleteEmptiesTheClipboard()
 void TestMenuLoader::moveChangesTheSavedOrder()
 {
     const QStringList before = childNames(root());
-    const int second = before.indexOf(find("IED:last")->attribute("name")) - 1;
+    const int second = before.indexOf("Q01_MU") - 1; // the last IED
     QVERIFY(clickEntry(openContextMenu(root()->children.at(second)), "Up"));
     action("actionSave")->trigger();
     QStringList expected = before;
@@ -169,27 +299,13 @@ void TestMenuLoader::moveChangesTheSavedOrder()
 void TestMenuLoader::insertLn0BuildsInstanceData()
 {
     XmlObject *device = find("LDevice");
-    const XmlObject *type = XmlSchema::instance()->findLNodeType(device->findChild("LN0")->attribute("lnType"));
-    QVERIFY(type);
     QVERIFY(clickEntry(openContextMenu(device->findChild("LN0")), "Delete")); // one LN0 per LDevice
-    // The property dialog runs modally: once it is up, choose the type in it and press OK.
-    std::function<void()> fill = [&] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return QTimer::singleShot(10, fill);
-        auto *table = dialog->findChild<QTableWidget *>("tableWidget");
-        const QList<QTableWidgetItem *> rows = table->findItems("lnType", Qt::MatchExactly);
-        if (!rows.isEmpty())
-            editCell(table->item(rows.first()->row(), 1), type->attribute("id"));
-        QTest::mouseClick(dialog->findChild<QPushButton *>("okBtn"), Qt::LeftButton);
-        if (dialog->isVisible())
-            dialog->reject();
-    };
-    QTimer::singleShot(0, fill);
+    DialogFiller filler; // picks a type
     QVERIFY(clickEntry(openContextMenu(device), "Insert LN0"));
-    XmlObject *ln0 = device->children.last();
+    XmlObject *ln0 = device->children.first(); // before the LNs
     QCOMPARE(ln0->name, QString("LN0"));
-    QCOMPARE(ln0->attribute("lnType"), type->attribute("id"));
+    const XmlObject *type = XmlSchema::instance()->findLNodeType(ln0->attribute("lnType"));
+    QVERIFY(type);
     QCOMPARE(ln0->attribute("lnClass"), QString("LLN0")); // the fixed values are filled in
     QCOMPARE(childNames(ln0), childNames(type)); // a DOI for each DO
     QCOMPARE(ln0->findDescendant("Val")->value, QString("ToDo"));

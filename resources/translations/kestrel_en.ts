@@ -897,6 +897,10 @@
         <source>%1 references in the file name it: they will name nothing.</source>
         <translation>%1 references in the file name it: they will name nothing.</translation>
     </message>
+    <message>
+        <source>Modify record: Paste %1 as %2 = %3: %4 is taken.</source>
+        <translation>Modify record: Paste %1 as %2 = %3: %4 is taken.</translation>
+    </message>
 </context>
 <context>
     <name>QIpAddressEditItem</name>

@@ -897,6 +897,10 @@
         <source>%1 references in the file name it: they will name nothing.</source>
         <translation>文件中有 %1 处引用它：删除后这些引用将失效。</translation>
     </message>
+    <message>
+        <source>Modify record: Paste %1 as %2 = %3: %4 is taken.</source>
+        <translation>Modify record: 粘贴%1，%2 = %4 已被占用，改为 %3。</translation>
+    </message>
 </context>
 <context>
     <name>QIpAddressEditItem</name>
