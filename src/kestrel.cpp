@@ -462,20 +462,17 @@ bool Kestrel::fileResolver(const QString &path)
 
 void Kestrel::buildTrees()
 {
-    QStringList names;
-    XmlTreeBuilder::buildSclTree(ui->xmlTreeWidget, m_document->roots(), &names);
-    setCompleter(ui->xmlTreeComboBox, m_iedCompleter, names);
+    XmlTreeBuilder::buildSclTree(ui->xmlTreeWidget, m_document->roots());
     // Open on the document's sections.
     if (QTreeWidgetItem *top = ui->xmlTreeWidget->topLevelItem(0))
         top->setExpanded(true);
     buildTemplateTree();
+    updateCompleters();
 }
 
 void Kestrel::buildTemplateTree()
 {
-    QStringList ids;
-    XmlTreeBuilder::buildTemplateTree(ui->dataTemplateTreeWidget, m_document->roots(), &ids);
-    setCompleter(ui->dataTemplateComboBox, m_typesCompleter, ids);
+    XmlTreeBuilder::buildTemplateTree(ui->dataTemplateTreeWidget, m_document->roots());
     // Open on the list of types.
     if (QTreeWidgetItem *top = ui->dataTemplateTreeWidget->topLevelItem(0)) {
         top->setExpanded(true);

@@ -69,16 +69,6 @@ QList<XmlObject *> movableSiblings(const XmlObject *element)
     return siblings;
 }
 
-// Whether anything in a file can name the element.
-bool hasNames(const XmlObject *element)
-{
-    for (const char *attribute : {"name", "inst", "id"}) {
-        if (RenameEngine::isName(element, QLatin1String(attribute)))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 MenuLoader *MenuLoader::instance(Kestrel *mainWindow)
@@ -130,7 +120,7 @@ QList<MenuLoader::Entry> MenuLoader::menuEntries(const XmlObject *element) const
                     {tr("Copy"), ":/Kestrel/copy"}, {tr("Cut"), ":/Kestrel/cut"},
                     {tr("Paste"), ":/Kestrel/paste"}, {tr("Delete"), ":/Kestrel/delete"}};
     }
-    if (hasNames(element))
+    if (RenameEngine::isNamed(element))
         entries.append({tr("Where used"), ":/Kestrel/whereused"});
     if (!fixedSections().contains(element->name))
         entries += {{QString(), QString()}, {tr("Up"), ":/Kestrel/up"}, {tr("Down"), ":/Kestrel/down"}};

@@ -6,9 +6,13 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <functional>
+#include <iterator>
 
 namespace {
+
+const char *const NameAttributes[] = {"name", "inst", "prefix", "lnClass", "id"};
 
 QString attr(const XmlObject *element, const char *name)
 {
@@ -110,13 +114,19 @@ bool RenameEngine::isName(const XmlObject *element, const QString &attribute)
     return attribute == QLatin1String("id") && isType(element);
 }
 
+bool RenameEngine::isNamed(const XmlObject *element)
+{
+    return std::any_of(std::begin(NameAttributes), std::end(NameAttributes),
+                       [element](const char *attribute) { return isName(element, QLatin1String(attribute)); });
+}
+
 QList<Reference> RenameEngine::references(const XmlObject *element, const QString &attribute) const
 {
     QList<Reference> found;
     if (attribute.isEmpty()) {
         // A logical node is named by its three names together: each referrer once.
         QSet<const XmlObject *> seen;
-        for (const char *name : {"name", "inst", "prefix", "lnClass", "id"}) {
+        for (const char *name : NameAttributes) {
             if (!isName(element, QLatin1String(name)))
                 continue;
             for (const Reference &reference : references(element, QLatin1String(name))) {

@@ -28,6 +28,8 @@ public:
 
     // Whether changing this attribute of the element renames it for what refers to it.
     static bool isName(const XmlObject *element, const QString &attribute);
+    // Whether anything in a file can name the element.
+    static bool isNamed(const XmlObject *element);
     // Everything that refers to the element by the attribute; when none is
     // given, everything that refers to it by any of its names, each referrer once.
     QList<Reference> references(const XmlObject *element, const QString &attribute = QString()) const;

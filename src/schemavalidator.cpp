@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QPair>
+#include <QVector>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -221,22 +223,43 @@ private:
         static const QRegularExpression quoted(QStringLiteral("'([^']*)'"));
         for (auto it = quoted.globalMatch(match.captured(2)); it.hasNext();)
             values.append(it.next().captured(1));
+        // The elements of that name below the scope holding the first value not empty,
+        // found through an index made once per scope and name: no walk per finding.
+        const auto first = std::find_if(values.begin(), values.end(), [](const QString &v) { return !v.isEmpty(); });
+        const QVector<const XmlObject *> candidates =
+                first == values.end() ? QVector<const XmlObject *>() : byValue(scope, match.captured(1)).value(*first);
         int skip = m_seen[message]++;
-        const XmlObject *found = nullptr;
-        const std::function<void(const XmlObject *)> search = [&](const XmlObject *e) {
+        for (const XmlObject *candidate : candidates) {
+            if (holds(candidate, values) && skip-- == 0)
+                return candidate;
+        }
+        return scope;
+    }
+
+    // The elements of a name below scope, by each of their attribute values, in document order.
+    using ValueIndex = QHash<QString, QVector<const XmlObject *>>;
+    const ValueIndex &byValue(const XmlObject *scope, const QString &name)
+    {
+        const auto key = qMakePair(scope, name);
+        auto found = m_indexes.find(key);
+        if (found != m_indexes.end())
+            return *found;
+        ValueIndex &index = m_indexes[key];
+        const std::function<void(const XmlObject *)> collect = [&](const XmlObject *e) {
             for (const XmlObject *child : e->children) {
-                if (found)
-                    return;
-                if (child->name == match.captured(1) && holds(child, values) && skip-- == 0)
-                    found = child;
-                search(child);
+                if (child->name == name) {
+                    for (const QString &value : child->attributes.values())
+                        index[value].append(child);
+                }
+                collect(child);
             }
         };
-        search(scope);
-        return found ? found : scope;
+        collect(scope);
+        return index;
     }
 
     QHash<QString, int> m_seen;
+    QHash<QPair<const XmlObject *, QString>, ValueIndex> m_indexes;
 };
 
 // "LDevice[inst=LD0]": an element with what tells it from its siblings. A

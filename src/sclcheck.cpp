@@ -23,8 +23,9 @@ const char *const headings[] = {"Check SubNetwork name", "Check IED name", "Chec
 class ElementLink : public QTextBlockUserData
 {
 public:
-    explicit ElementLink(const XmlObject *element) : element(element) {}
+    ElementLink(const XmlObject *element, int generation) : element(element), generation(generation) {}
     const XmlObject *element;
+    int generation; // the document's state the link was made in
 };
 
 QMutex &fileMutex()
@@ -68,19 +69,20 @@ void sclCheck::linkLastLine(const XmlObject *element)
 {
     // The line is the last but one block: the last is the empty one after its line end.
     if (element && document()->blockCount() >= 2)
-        document()->findBlockByNumber(document()->blockCount() - 2).setUserData(new ElementLink(element));
+        document()->findBlockByNumber(document()->blockCount() - 2).setUserData(new ElementLink(element, m_generation));
 }
 
 void sclCheck::forgetElements()
 {
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next())
-        block.setUserData(nullptr);
+    // Every removal comes here: links of an older generation are dead, none needs a visit.
+    ++m_generation;
 }
 
 void sclCheck::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QTextEdit::mouseDoubleClickEvent(event);
-    if (const auto *link = dynamic_cast<ElementLink *>(cursorForPosition(event->pos()).block().userData()))
+    const auto *link = dynamic_cast<ElementLink *>(cursorForPosition(event->pos()).block().userData());
+    if (link && link->generation == m_generation)
         emit elementActivated(const_cast<XmlObject *>(link->element)); // the document is the window's to change
 }
 

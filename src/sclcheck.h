@@ -37,6 +37,7 @@ private:
 
     // Scrolls to the last line once per turn of the event loop, not once per line.
     QTimer m_scrollToEnd;
+    int m_generation = 0;
 };
 
 #endif // SCLCHECK_H

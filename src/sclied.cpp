@@ -47,15 +47,7 @@ sclIed::sclIed(Kestrel *window)
     connect(ui->DataSetTableWidget, &QTableWidget::itemClicked, this, &sclIed::slotDataSetItemClicked);
     connect(ui->DataSetTableWidget, &sclTableView::elementDeleted, ui->FcdaTableWidget, &sclTableView::clearRows);
     connect(ui->FcdaTableWidget, &sclFcda::fcdaSelected, window, &Kestrel::showInstance);
-    // Moving or deleting a device changes the device list and its choice.
-    connect(ui->LdTableWidget, &sclTableView::elementMoved, this, &sclIed::fillDeviceChoice);
-    connect(ui->LdTableWidget, &sclTableView::elementDeleted, this, &sclIed::fillDeviceChoice);
-    // Logical nodes fill the node choice; after a change there it must follow.
-    const auto refillNodes = [this] { fillLnComboBox(ui->LdComboBox->currentIndex()); };
-    connect(ui->LnTableWidget, &sclTableView::elementMoved, this, refillNodes);
-    connect(ui->LnTableWidget, &sclTableView::elementDeleted, this, refillNodes);
-    connect(ui->LdTableWidget, &sclTableView::attributeEdited, this, &sclIed::updateEntryTexts);
-    connect(ui->LnTableWidget, &sclTableView::attributeEdited, this, &sclIed::updateEntryTexts);
+    // The device and node choices follow the document through refresh().
 }
 
 sclIed::~sclIed() = default;
@@ -115,14 +107,6 @@ QString sclIed::nodeText(const XmlObject *node)
 {
     return node->attribute(QStringLiteral("lnClass")) + node->attribute(QStringLiteral("inst")) + QStringLiteral(" - ")
             + node->attribute(QStringLiteral("desc"));
-}
-
-void sclIed::updateEntryTexts()
-{
-    for (int i = 0; i < ui->LdComboBox->count(); ++i)
-        ui->LdComboBox->setItemText(i, deviceText(entryObject(ui->LdComboBox, i)));
-    for (int i = 0; i < ui->LnComboBox->count(); ++i)
-        ui->LnComboBox->setItemText(i, nodeText(entryObject(ui->LnComboBox, i)));
 }
 
 void sclIed::slotLdCurrentIndexChanged(int index)

@@ -66,8 +66,6 @@ private:
     // The device choice, in the order of the device table.
     void fillDeviceChoice();
     void fillLnComboBox(int deviceIndex);
-    // Entry texts after an edit of the elements they stand for.
-    void updateEntryTexts();
     static QString deviceText(const XmlObject *device);
     static QString nodeText(const XmlObject *node);
     void refreshTab(int index);

@@ -374,10 +374,8 @@ void sclTableView::slotItemChanged(QTableWidgetItem *item)
         cell->setToolTip(newValue);
     }
     ModifyRecord::attributeChanged(element, attributeName, oldText, newValue);
-    const QString previous = oldText;
     oldText = newValue;
     resizeColumnsToContents();
-    emit attributeEdited(element, attributeName, previous);
 }
 
 XmlObject *sclTableView::clickedObject() const
@@ -455,7 +453,6 @@ void sclTableView::move(int offset)
     document()->endMacro();
     qDebug().noquote() << record(recordPattern, element) + (offset < 0 ? tr(", move up.") : tr(", move down."));
     refill();
-    emit elementMoved(element);
 }
 
 void sclTableView::slotDeleteBtn()

@@ -61,12 +61,8 @@ public:
     objectTableWidgetItem *objectItem = nullptr; // owned by the table
 
 signals:
-    // After Up or Down; the parent's children were reordered.
-    void elementMoved(XmlObject *element);
     // After Delete; the element has left the document.
     void elementDeleted(XmlObject *element);
-    // After an accepted cell edit.
-    void attributeEdited(XmlObject *element, const QString &attribute, const QString &oldValue);
 
 public slots:
     virtual void slotItemClicked(QTableWidgetItem *item);

@@ -5,6 +5,8 @@
 #include "xmltreebuilder.h"
 #include "xmltreeitem.h"
 
+#include <QTimer>
+
 namespace {
 
 bool namesFilters(const XmlObject *element)
@@ -27,6 +29,7 @@ void TreeFollower::inserted(XmlObject *element)
 {
     if (element->name == QLatin1String("DataTypeTemplates")) {
         emit templatesInserted();
+        noteNames();
         return;
     }
     XmlObject *parent = element->parent;
@@ -34,15 +37,15 @@ void TreeFollower::inserted(XmlObject *element)
         return;
     XmlTreeBuilder::insertSubtree(parent->treeItem, itemPosition(element, parent->treeItem), element);
     if (namesFilters(element))
-        emit namesChanged();
+        noteNames();
 }
 
 void TreeFollower::aboutToRemove(XmlObject *element)
 {
     // Items unlink their elements as they go.
     delete element->treeItem;
-    if (namesFilters(element))
-        emit namesChanged();
+    if (namesFilters(element) || element->name == QLatin1String("DataTypeTemplates"))
+        noteNames();
 }
 
 void TreeFollower::moved(XmlObject *element)
@@ -62,7 +65,19 @@ void TreeFollower::changed(XmlObject *element, const QString &)
     if (element->treeItem)
         element->treeItem->setText(0, XmlTreeItem::textFor(element));
     if (namesFilters(element))
+        noteNames();
+}
+
+void TreeFollower::noteNames()
+{
+    // A step may add or take hundreds of types: the names are gathered once after it.
+    if (m_namesPending)
+        return;
+    m_namesPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_namesPending = false;
         emit namesChanged();
+    });
 }
 
 int TreeFollower::itemPosition(const XmlObject *element, const QTreeWidgetItem *parentItem)

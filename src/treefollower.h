@@ -32,6 +32,10 @@ private:
     static int itemPosition(const XmlObject *element, const QTreeWidgetItem *parentItem);
     // An IED's items are made when it is first opened: until then nothing inside it has any.
     static bool childrenShown(const XmlObject *parent);
+    // The filters' names are gathered again once the event loop turns.
+    void noteNames();
+
+    bool m_namesPending = false;
 
 };
 

@@ -18,36 +18,25 @@ XmlTreeItem *addItem(QTreeWidget *tree, QTreeWidgetItem *parent, XmlObject *elem
     return item;
 }
 
-void addSclItems(QTreeWidget *tree, QTreeWidgetItem *parent, const QList<XmlObject *> &elements,
-                 QStringList *names)
+void addSclItems(QTreeWidget *tree, QTreeWidgetItem *parent, const QList<XmlObject *> &elements)
 {
     for (XmlObject *element : elements) {
         if (element->name == QLatin1String("DataTypeTemplates"))
             continue;
         XmlTreeItem *item = addItem(tree, parent, element);
-        if (element->name == QLatin1String("IED")) {
-            names->append(element->attribute(QStringLiteral("name")));
-            const QString desc = element->attribute(QStringLiteral("desc"));
-            if (!QString(desc).remove(QLatin1Char(' ')).isEmpty())
-                names->append(desc);
-            continue;
-        }
-        addSclItems(tree, item, element->children, names);
+        if (element->name != QLatin1String("IED"))
+            addSclItems(tree, item, element->children);
     }
 }
 
-void addTemplateItems(QTreeWidget *tree, QTreeWidgetItem *parent, const QList<XmlObject *> &elements,
-                      QStringList *ids)
+void addTemplateItems(QTreeWidget *tree, QTreeWidgetItem *parent, const QList<XmlObject *> &elements)
 {
     static const QStringList skipped = {"Header", "Substation", "Communication", "IED", "Private"};
-    static const QStringList types = {"LNodeType", "DOType", "DAType", "EnumType"};
     for (XmlObject *element : elements) {
         if (skipped.contains(element->name))
             continue;
         XmlTreeItem *item = addItem(tree, parent, element, Link::IfUnlinked);
-        if (types.contains(element->name))
-            ids->append(element->attribute(QStringLiteral("id")));
-        addTemplateItems(tree, item, element->children, ids);
+        addTemplateItems(tree, item, element->children);
     }
 }
 
@@ -66,17 +55,17 @@ void addAll(QTreeWidgetItem *parent, const QList<XmlObject *> &elements, Items i
 
 } // namespace
 
-void XmlTreeBuilder::buildSclTree(QTreeWidget *tree, const QList<XmlObject *> &roots, QStringList *names)
+void XmlTreeBuilder::buildSclTree(QTreeWidget *tree, const QList<XmlObject *> &roots)
 {
     tree->clear();
-    addSclItems(tree, nullptr, roots, names);
+    addSclItems(tree, nullptr, roots);
     tree->resizeColumnToContents(0);
 }
 
-void XmlTreeBuilder::buildTemplateTree(QTreeWidget *tree, const QList<XmlObject *> &roots, QStringList *ids)
+void XmlTreeBuilder::buildTemplateTree(QTreeWidget *tree, const QList<XmlObject *> &roots)
 {
     tree->clear();
-    addTemplateItems(tree, nullptr, roots, ids);
+    addTemplateItems(tree, nullptr, roots);
     tree->resizeColumnToContents(0);
 }
 
@@ -108,24 +97,12 @@ void XmlTreeBuilder::buildSubtree(QTreeWidgetItem *item)
     addAll(item, treeItem->element()->children, Items::Linked);
 }
 
-void XmlTreeBuilder::addSubtree(QTreeWidgetItem *parent, XmlObject *element)
-{
-    addAll(parent, {element}, Items::Linked);
-}
-
 void XmlTreeBuilder::insertSubtree(QTreeWidgetItem *parent, int position, XmlObject *element)
 {
     auto *item = new XmlTreeItem(static_cast<QTreeWidgetItem *>(nullptr), element);
     element->treeItem = item;
     addAll(item, element->children, Items::Linked);
     parent->insertChild(position, item);
-}
-
-void XmlTreeBuilder::rebuildChildren(QTreeWidgetItem *item, XmlObject *element)
-{
-    qDeleteAll(item->takeChildren());
-    QStringList names;
-    addSclItems(item->treeWidget(), item, element->children, &names);
 }
 
 const XmlObject *XmlTreeBuilder::fcdaInstance(const XmlObject *fcda)
